@@ -1,0 +1,37 @@
+# The two commands a player or maintainer needs: `make run` and `make test`.
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all setup build build-asan run test test-fast bench clean
+
+all: build
+
+setup:
+	@bash tools/setup.sh
+
+build: setup
+	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build -j $(JOBS)
+
+build-asan: setup
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPEMOLA_SANITIZE=ON -DPEMOLA_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+
+run: build
+	./build/src/pemola
+
+# Every test, in the normal build and again under ASan and UBSan.
+test: build build-asan
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+# The normal build's tests only, for a quick round while working.
+test-fast: build
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+bench: build
+	./build/bench/pemola_bench
+
+clean:
+	rm -rf build build-asan build-fuzz
