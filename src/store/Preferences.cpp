@@ -1,0 +1,9 @@
+#include "store/Preferences.h"
+
+namespace Preferences {
+
+void Load() {}
+
+void Save() {}
+
+}  // namespace Preferences
