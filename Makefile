@@ -1,5 +1,6 @@
 # The two commands a player or maintainer needs: `make run` and `make test`.
 JOBS ?= $(shell nproc)
+MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?=
 
 .PHONY: all setup build build-asan run test test-fast bench clean
