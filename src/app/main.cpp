@@ -28,7 +28,7 @@ class TerminalCanvas : public platform::Canvas {
     const GameInstance* game = GameManager::game.get();
     if (!game) return;
     if (!game->DoingBlankout) {
-      std::printf("  %d…\n", game->CountDown);
+      if (game->CountDown > 0) std::printf("  %d…\n", game->CountDown);
     } else if (!announced) {
       announced = true;
       std::printf("  board blanked out; which shape stood in cell %d?\n", game->BlankoutTargetPiece);
