@@ -35,6 +35,8 @@ class TerminalCanvas : public platform::Canvas {
     }
     std::fflush(stdout);
   }
+  void RefreshRect(int, int, int, int) override {}
+  void UpdateNow() override {}
   bool announced = false;
 };
 

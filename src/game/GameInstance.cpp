@@ -62,6 +62,32 @@ void GameInstance::NewBoard(bool levelUp, bool animate, bool playSound) {
   tmr->SetMode(platform::Timer::Multiple);
 }
 
+bool GameInstance::CallMouseDown(int x, int y) {
+  if (ViewMode == ViewModes::About) {
+    ToggleAbout();
+    return false;
+  }
+  if (ViewMode == ViewModes::Highscore) {
+    ToggleHighscore();
+    return false;
+  }
+  if (const int32_t button = MouseInButton(x, y); button != HeaderButton::None) {
+    iMouseInButton = button;
+    iButtonDown = button;
+    RefreshHeader();
+    return true;
+  }
+  if (IsPaused()) {
+    TimerToggle();
+    return false;
+  }
+  if (y >= SelectorY && x >= SelectorX && x < SelectorMaxX && DoingBlankout && !AllowedShapes.empty()) {
+    const double slot = double(SelectorMaxX - SelectorX) / double(AllowedShapes.size());
+    ClickSelector(static_cast<int32_t>((x - SelectorX) / slot));
+  }
+  return false;
+}
+
 void GameInstance::ApplyLevelRules(bool& grew, bool& addedShape) {
   grew = Score == 3 || Score == 6 || Score == 20 || Score == 40 || (Score > 50 && Score % 10 == 0);
   addedShape = Score == 12 || Score == 30 || Score == 50;
@@ -223,7 +249,88 @@ void GameInstance::TimerPause() {
   AnimDo(FadeStyle, false);
 }
 
+void GameInstance::ToggleAbout() { ToggleScreen(ViewModes::About); }
+
+void GameInstance::ToggleHighscore() { ToggleScreen(ViewModes::Highscore); }
+
+// Leaves the screen when it is shown, else opens it (from the game or the
+// other screen), stopping a running countdown without dropping it.
+void GameInstance::ToggleScreen(int32_t screen) {
+  AnimSetup();
+  LastViewMode = ViewMode;
+  bool back = false;
+  if (ViewMode == screen) {
+    ViewMode = ViewModes::Game;
+    back = true;
+  } else {
+    ViewMode = screen;
+    if (tmr) tmr->SetMode(platform::Timer::Off);
+  }
+  AnimDo(ViewSlideStyle, back);
+}
+
+void GameInstance::CallMouseDrag(int x, int y) {
+  const int32_t button = MouseInButton(x, y);
+  if (button == iMouseInButton) {
+    if (iButtonDown != button) {
+      iButtonDown = button;
+      RefreshHeader();
+    }
+  } else if (iButtonDown != HeaderButton::None) {
+    iButtonDown = HeaderButton::None;
+    RefreshHeader();
+  }
+}
+
+void GameInstance::CallMouseUp(int x, int y) {
+  const int32_t button = MouseInButton(x, y);
+  if (iButtonDown != HeaderButton::None) {
+    iButtonDown = HeaderButton::None;
+    RefreshHeader();
+  }
+  if (button != iMouseInButton) return;
+  iMouseInButton = HeaderButton::None;
+  PressButton(button);
+}
+
+void GameInstance::PressButton(int32_t button) {
+  switch (button) {
+    case HeaderButton::New:
+      SoundAssets::PlayUnlessMuted(SoundAssets::FlipPiece());
+      NewGame(true);
+      break;
+    case HeaderButton::Reload:
+      BoardReload();
+      break;
+    case HeaderButton::Highscore:
+      ToggleHighscore();
+      break;
+    case HeaderButton::Help:
+      ToggleAbout();
+      break;
+    default:
+      break;
+  }
+}
+
 void GameInstance::BoardReload() {
   SoundAssets::PlayUnlessMuted(SoundAssets::FlipPiece());
   NewBoard(false, true, false);
+}
+
+void GameInstance::CallMouseMove(int /*x*/, int /*y*/) {}
+
+int32_t GameInstance::MouseInButton(int x, int y) const {
+  if (y >= HeaderHeight) return HeaderButton::None;
+  if (x > ButtonNewX) return HeaderButton::New;
+  if (x > ButtonReloadX) return HeaderButton::Reload;
+  if (x < ButtonHelpX) return HeaderButton::Help;
+  if (x < ButtonHighscoreX) return HeaderButton::Highscore;
+  return HeaderButton::None;
+}
+
+void GameInstance::RefreshHeader() const {
+  if (!ViewRef) return;
+  ViewRef->RefreshRect(0, 0, ViewRef->Width(), HeaderHeight);
+  ViewRef->UpdateNow();
 }

@@ -12,6 +12,10 @@ class Canvas {
   virtual int Height() const = 0;
   // Schedules a repaint of the whole canvas.
   virtual void Refresh() = 0;
+  // Schedules a repaint of a rectangle, its background erased first.
+  virtual void RefreshRect(int x, int y, int width, int height) = 0;
+  // Carries out the pending repaints at once.
+  virtual void UpdateNow() = 0;
 };
 
 }  // namespace platform

@@ -26,7 +26,11 @@ class FakeCanvas : public platform::Canvas {
   int Width() const override { return 600; }
   int Height() const override { return 400; }
   void Refresh() override { ++refreshes; }
+  void RefreshRect(int, int, int, int) override { ++rectRefreshes; }
+  void UpdateNow() override { ++updates; }
   int refreshes = 0;
+  int rectRefreshes = 0;
+  int updates = 0;
 };
 
 class Recorders {
