@@ -130,13 +130,13 @@ TEST(PictureTest, StretchedSinglePixelIsATranslucentFill) {
   EXPECT_EQ(target->Pixel(8, 8), 0xFFFFFFu);
 }
 
+// The sanitizers would see a drawing into the freed pixels.
 TEST(PictureTest, GraphicsKeptAfterItsPictureIsGoneDrawsNothing) {
   auto pic = Picture::Create(4, 4);
   platform::Graphics part = pic->Graphics().Clip(1, 1, 2, 2);
   pic.reset();
   part.FillRect(0, 0, 2, 2);
   part.DrawString("x", 0, 1);
-  SUCCEED();
 }
 
 class PictureFileTest : public testing::Test {
