@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?=
 
-.PHONY: all setup build build-asan run test test-fast bench clean
+.PHONY: all setup build build-asan run test test-fast bench assets clean
 
 all: build
 
@@ -33,6 +33,12 @@ test-fast: build
 
 bench: build
 	./build/bench/pemola_bench
+
+# Rebuilds the generator and repaints the committed pictures and sounds.
+assets: setup
+	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build --target pemola_assets -j $(JOBS)
+	./build/tools/assets/pemola_assets resources
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -1,7 +1,8 @@
 #include "platform/Sound.h"
 
-#include <QFileInfo>
 #include <algorithm>
+
+#include "platform/AudioOutput.h"
 
 namespace platform {
 namespace {
@@ -14,19 +15,29 @@ std::function<void(const Sound&)>& observer() {
 }  // namespace
 
 std::unique_ptr<Sound> Sound::Open(const std::string& path) {
-  if (!QFileInfo(QString::fromStdString(path)).isFile()) return nullptr;
-  return std::unique_ptr<Sound>(new Sound(path));
+  auto samples = DecodeAudioFile(path);
+  if (!samples) return nullptr;
+  return std::unique_ptr<Sound>(new Sound(path, std::move(samples)));
 }
 
-Sound::Sound(std::string p) : path(std::move(p)) {}
+Sound::Sound(std::string p, std::shared_ptr<const AudioSamples> s)
+    : path(std::move(p)), samples(std::move(s)) {}
 
 Sound::~Sound() = default;
 
 void Sound::Play() {
-  if (observer()) observer()(*this);
+  if (observer()) {
+    observer()(*this);
+    return;
+  }
+  AudioOutput::Instance().Start(samples, volume / 100.0f);
 }
 
 void Sound::SetVolume(int value) { volume = std::clamp(value, 0, 100); }
+
+double Sound::Duration() const {
+  return static_cast<double>(samples->size()) / (kAudioRate * kAudioChannels);
+}
 
 void Sound::SetPlayObserver(std::function<void(const Sound&)> fn) { observer() = std::move(fn); }
 

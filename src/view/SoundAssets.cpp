@@ -1,5 +1,6 @@
 #include "view/SoundAssets.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -11,9 +12,10 @@ namespace SoundAssets {
 namespace {
 
 // A sound file is tried once; whatever that gave stays for the run.
-class CachedSound {
- public:
-  explicit CachedSound(const char* fileName) : file(fileName) {}
+struct CachedSound {
+  const char* file;
+  bool tried = false;
+  std::unique_ptr<platform::Sound> sound;
 
   platform::Sound* get() {
     if (!tried) {
@@ -23,39 +25,42 @@ class CachedSound {
     }
     return sound.get();
   }
-
- private:
-  const char* file;
-  bool tried = false;
-  std::unique_ptr<platform::Sound> sound;
 };
+
+std::array<CachedSound, 4>& Cached() {
+  static std::array<CachedSound, 4> sounds = {
+      CachedSound{"FlipPiece.mp3", false, nullptr}, CachedSound{"CorrectSound.mp3", false, nullptr},
+      CachedSound{"FlipBoard.mp3", false, nullptr}, CachedSound{"GameOver.mp3", false, nullptr}};
+  return sounds;
+}
 
 }  // namespace
 
-platform::Sound* FlipPiece() {
-  static CachedSound cached("FlipPiece.mp3");
-  return cached.get();
-}
+platform::Sound* FlipPiece() { return Cached()[0].get(); }
 
-platform::Sound* CorrectSound() {
-  static CachedSound cached("CorrectSound.mp3");
-  return cached.get();
-}
+platform::Sound* CorrectSound() { return Cached()[1].get(); }
 
-platform::Sound* FlipBoard() {
-  static CachedSound cached("FlipBoard.mp3");
-  return cached.get();
-}
+platform::Sound* FlipBoard() { return Cached()[2].get(); }
 
-platform::Sound* GameOver() {
-  static CachedSound cached("GameOver.mp3");
-  return cached.get();
-}
+platform::Sound* GameOver() { return Cached()[3].get(); }
 
 void PlayUnlessMuted(platform::Sound* sound, int volume) {
   if (Preferences::SoundMute || !sound) return;
   if (volume >= 0) sound->SetVolume(volume);
   sound->Play();
+}
+
+void Preload() {
+  for (platform::Sound* sound : {FlipPiece(), CorrectSound(), FlipBoard(), GameOver()}) {
+    if (sound) sound->SetVolume(sound->Volume());
+  }
+}
+
+void Forget() {
+  for (CachedSound& cached : Cached()) {
+    cached.tried = false;
+    cached.sound.reset();
+  }
 }
 
 }  // namespace SoundAssets

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFont>
+
+#include "platform/TextMetrics.h"
+
+namespace platform {
+
+// The one place that turns a font name into an installed font.
+// "Arial Rounded MT Bold" is used where installed, else Comfortaa in bold;
+// glyphs missing from either (the circled digits) come from Qt's fallback.
+QFont ChooseFont(const Font& font);
+
+}  // namespace platform

@@ -1,0 +1,141 @@
+#include "platform/PictureData.h"
+
+#include <algorithm>
+
+#include "platform/PictureSurface.h"
+
+namespace platform {
+namespace {
+
+QImage NewMask(const QImage& colour, int level) {
+  QImage grey(colour.size(), QImage::Format_Grayscale8);
+  grey.setDevicePixelRatio(colour.devicePixelRatio());
+  grey.fill(level);
+  return grey;
+}
+
+QImage Compose(const QImage& colour, const QImage& mask) {
+  QImage out(colour.size(), QImage::Format_ARGB32_Premultiplied);
+  if (out.isNull()) return out;
+  out.setDevicePixelRatio(colour.devicePixelRatio());
+  for (int y = 0; y < colour.height(); ++y) {
+    const auto* c = reinterpret_cast<const QRgb*>(colour.constScanLine(y));
+    const uchar* m = mask.constScanLine(y);
+    auto* o = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < colour.width(); ++x) {
+      o[x] = qPremultiply(qRgba(qRed(c[x]), qGreen(c[x]), qBlue(c[x]), 255 - m[x]));
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+PictureData::PictureData(int w, int h, QImage c)
+    : width(w),
+      height(h),
+      colour(std::move(c)),
+      colourSurface(std::make_shared<PictureSurface>(this, false)),
+      maskSurface(std::make_shared<PictureSurface>(this, true)),
+      colourGraphics(colourSurface),
+      maskGraphics(maskSurface) {}
+
+PictureData::~PictureData() {
+  colourSurface->Detach();
+  maskSurface->Detach();
+}
+
+void PictureData::AddMask() {
+  if (hasMask) return;
+  hasMask = true;
+  uniformMask = 0;
+  Changed();
+}
+
+void PictureData::SetMaskImage(QImage grey) {
+  hasMask = true;
+  uniformMask.reset();
+  mask = std::move(grey);
+  mask.setDevicePixelRatio(colour.devicePixelRatio());
+  Changed();
+}
+
+void PictureData::SetUniformMask(int level) {
+  hasMask = true;
+  uniformMask = std::clamp(level, 0, 255);
+  mask = QImage();
+  Changed();
+}
+
+QImage& PictureData::MaskImage() {
+  AddMask();
+  if (uniformMask) {
+    mask = NewMask(colour, *uniformMask);
+    uniformMask.reset();
+  }
+  return mask;
+}
+
+int PictureData::MaskAt(int x, int y) const {
+  if (!hasMask || x < 0 || y < 0 || x >= colour.width() || y >= colour.height()) return 0;
+  if (uniformMask) return *uniformMask;
+  return mask.constScanLine(y)[x];
+}
+
+bool PictureData::IsSinglePixel() const { return colour.width() == 1 && colour.height() == 1; }
+
+QColor PictureData::SinglePixel() const {
+  QColor c(colour.pixel(0, 0));
+  c.setAlpha(255 - MaskAt(0, 0));
+  return c;
+}
+
+DrawSource PictureData::Source(const QRect& source, const QSize& target, double targetRatio) {
+  DrawSource s;
+  if (hasMask && uniformMask) {
+    s.image = &colour;
+    s.opacity = (255 - *uniformMask) / 255.0;
+  } else {
+    s.image = &Composed();
+  }
+  s.rect = source;
+  const bool downscale = target.width() < source.width() || target.height() < source.height();
+  if (downscale && s.image->rect().contains(source)) {
+    const QImage& small = ScaledCopy(*s.image, source, target, targetRatio);
+    if (!small.isNull()) {
+      s.image = &small;
+      s.rect = small.rect();
+    }
+  }
+  return s;
+}
+
+const QImage& PictureData::Composed() {
+  if (!hasMask) return colour;
+  if (uniformMask) MaskImage();
+  if (composedVersion != version) {
+    composed = Compose(colour, mask);
+    composedVersion = version;
+  }
+  return composed;
+}
+
+const QImage& PictureData::ScaledCopy(const QImage& base, const QRect& source, const QSize& target,
+                                      double targetRatio) {
+  for (const Scaled& s : scaled) {
+    if (s.version == version && s.source == source && s.target == target &&
+        s.image.devicePixelRatio() == targetRatio) {
+      return s.image;
+    }
+  }
+  Scaled& s = scaled[nextScaled];
+  nextScaled = (nextScaled + 1) % scaled.size();
+  s.version = version;
+  s.source = source;
+  s.target = target;
+  s.image = base.copy(source).scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  s.image.setDevicePixelRatio(targetRatio);
+  return s.image;
+}
+
+}  // namespace platform
