@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Date.h"
+#include "platform/Picture.h"
 
 namespace platform {
 class Canvas;
@@ -115,6 +116,15 @@ class GameInstance {
   int32_t BoardX = 0, BoardY = 0, BoardWidth = 0, BoardHeight = 0;
   int32_t SelectorX = 0, SelectorY = 0, SelectorMaxX = 0;
   int32_t ButtonNewX = 0, ButtonReloadX = 0, ButtonHighscoreX = 0, ButtonHelpX = 0;
+  // The screen before and after a change, while a transition runs.
+  std::unique_ptr<platform::Picture> pAnimStart, pAnimEnd;
+  // Pictures the drawing derives once and keeps: the header's gradient and
+  // noise, its icons, the gloss over large titles, the screens' icons, and
+  // the two darkening overlays.
+  std::unique_ptr<platform::Picture> pHeader, pHeaderNoise;
+  std::unique_ptr<platform::Picture> pHelpIcon, pHighscoreIcon, pReloadIcon;
+  std::unique_ptr<platform::Picture> pPausedGloss, pBackArrow, pCloseIcon;
+  std::unique_ptr<platform::Picture> pDarkOverlay, pDarkGlossOverlay;
   // The button where the current press began, and the one drawn pressed.
   int32_t iMouseInButton = HeaderButton::None;
   int32_t iButtonDown = HeaderButton::None;
@@ -129,4 +139,9 @@ class GameInstance {
   void AnswerWrong();
   void OfferShare();
   bool TimerRunning() const;
+  std::unique_ptr<platform::Picture> Capture();
+  void PlayTransition(int style, bool reverse);
+  void FadeFrame(const platform::Picture& first, platform::Picture& second, double r);
+  void BoardSlideFrame(const platform::Picture& first, const platform::Picture& second, double e);
+  void ViewSlideFrame(const platform::Picture& first, const platform::Picture& second, double e);
 };
