@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include "platform/Resources.h"
+
 int main(int argc, char** argv) {
   QTemporaryDir home;
   if (!home.isValid()) return 2;
@@ -17,6 +19,7 @@ int main(int argc, char** argv) {
   if (!getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
   QApplication app(argc, argv);
+  platform::SetResourcesFolder(PEMOLA_SOURCE_RESOURCES);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -4,9 +4,12 @@
 
 namespace platform {
 
-int Random::InRange(int low, int high) const {
+Random::Random() : engine(QRandomGenerator::global()->generate64()) {}
+
+int Random::InRange(int low, int high) {
   if (high <= low) return low;
-  return static_cast<int>(QRandomGenerator::global()->bounded(qint64(low), qint64(high) + 1));
+  std::uniform_int_distribution<int> pick(low, high);
+  return pick(engine);
 }
 
 }  // namespace platform

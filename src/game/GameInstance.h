@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/Date.h"
+
+namespace platform {
+class Canvas;
+}
+class BlankoutTimer;
+
+// Shape codes. A board holds only Square to Octagon; Unknown (the marker on
+// the asked-for cell) and Empty (a blanked cell) are for drawing alone.
+namespace ShapeCode {
+inline constexpr int32_t Unknown = -1;
+inline constexpr int32_t Empty = 0;
+inline constexpr int32_t Square = 1;
+inline constexpr int32_t Circle = 2;
+inline constexpr int32_t Triangle = 3;
+inline constexpr int32_t Diamond = 4;
+inline constexpr int32_t Octagon = 5;
+}  // namespace ShapeCode
+
+// The screen the view shows.
+namespace ViewModes {
+inline constexpr int32_t Game = 0;
+inline constexpr int32_t About = 1;
+inline constexpr int32_t Highscore = 2;
+}  // namespace ViewModes
+
+// The one running game: its board, the shapes in play, the score, the
+// countdown and which screen is shown. It runs without any window; while no
+// view is attached, nothing is drawn or animated.
+class GameInstance {
+ public:
+  static constexpr int32_t CountDownSeconds = 5;
+  static constexpr int TickMilliseconds = 1000;
+
+  GameInstance();
+  ~GameInstance();
+  GameInstance(const GameInstance&) = delete;
+  GameInstance& operator=(const GameInstance&) = delete;
+
+  // Cell index of a column and row counted from 1.
+  int32_t GridPosToIndex(int32_t column, int32_t row) const;
+  // Column and row, counted from 0, of a cell index.
+  void IndexToGridPos(int32_t index, int32_t& column, int32_t& row) const;
+  // Deals the next board: levelUp applies the level rules to Score, animate
+  // slides the new board in, playSound plays the answer sounds.
+  void NewBoard(bool levelUp, bool animate, bool playSound);
+  // Starts a fresh game on this object.
+  void Constructor();
+  // Ends the countdown at once and hides the board, marking one cell.
+  void DoBlankout();
+  // The player's answer: index is the position in the selector row.
+  void ClickSelector(int32_t index);
+  // Captures the screen before a visible change.
+  void AnimSetup();
+  // Plays the transition from the captured screen to the current one.
+  void AnimDo(int style, bool reverse);
+  void NewGame(bool animate);
+  void SkipLevels(int32_t count);
+  void TimerToggle();
+  bool IsPaused() const;
+  void TimerPause();
+  // A new board of the same level.
+  void BoardReload();
+
+  // The board, one shape code per cell, row after row.
+  std::vector<int32_t> Shape;
+  int32_t BoardSize = 2;
+  // Shapes in play, in selector order; and those still to come, the last first.
+  std::vector<int32_t> AllowedShapes;
+  std::vector<int32_t> DisabledShapes;
+  int32_t Score = 0;
+  int32_t CountDown = CountDownSeconds;
+  std::unique_ptr<BlankoutTimer> tmr;
+  bool DoingBlankout = false;
+  int32_t BlankoutTargetPiece = 0;
+  bool IsGameOver = false;
+  std::optional<platform::Date> GameEndDate;
+  int32_t ViewMode = ViewModes::Game;
+  int32_t LastViewMode = ViewModes::Game;
+  platform::Canvas* ViewRef = nullptr;
+
+ private:
+  void ApplyLevelRules(bool& grew, bool& addedShape);
+  void PlayAnswerSounds(bool boardChanged) const;
+  void DealBoard();
+  void AnswerRight();
+  void AnswerWrong();
+  void OfferShare();
+  bool TimerRunning() const;
+};
