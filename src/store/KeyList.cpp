@@ -12,6 +12,7 @@ namespace {
 // Positions are 32-bit, so the buffer stops growing short of 2 GiB.
 constexpr size_t MaxBufferSize = std::numeric_limits<int32_t>::max() - 1;
 constexpr size_t MaxKeyLength = 255;
+constexpr int MaxFractionDigits = 25;
 
 // 1-based position of needle at or after position from (below 1 counts as 1), 0 when absent.
 int64_t findFrom(const std::string& haystack, const std::string& needle, int64_t from) {
@@ -37,6 +38,23 @@ void appendBigEndian(std::string& out, uint32_t number, int width) {
   for (int shift = (width - 1) * 8; shift >= 0; shift -= 8) {
     out += static_cast<char>((number >> shift) & 0xFF);
   }
+}
+
+// A non-negative finite number in fixed notation with at most 25 fraction
+// digits, without trailing zeros or a trailing point.
+std::string fixedDigits(double number) {
+  char buffer[400];
+  char* end = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed).ptr;
+  const char* point = std::find(buffer, end, '.');
+  if (end - point > MaxFractionDigits + 1) {
+    end = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed, MaxFractionDigits).ptr;
+  }
+  std::string text(buffer, end);
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+  }
+  return text;
 }
 
 }  // namespace
@@ -123,18 +141,15 @@ void KeyList::RemoveItem(const std::string& key) {
 
 // Formats like the pattern "-#.#########################": no digit for a zero
 // integer part, up to 25 fraction digits without trailing zeros, and no point
-// when there is no fraction. So 0 gives "" and 0.25 gives ".25".
+// when there is no fraction. So 0 gives "" and 0.25 gives ".25". A fraction
+// is written in its shortest form that reads back exactly (0.1 as ".1"), or
+// rounded to 25 digits when that form is longer.
 std::string KeyList::StrLong(double number) {
   if (!std::isfinite(number)) {
     char buffer[16];
     return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, number).ptr);
   }
-  char buffer[400];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(number),
-                                 std::chars_format::fixed, 25).ptr;
-  std::string text(buffer, end);
-  text.erase(text.find_last_not_of('0') + 1);
-  if (text.back() == '.') text.pop_back();
+  std::string text = fixedDigits(std::fabs(number));
   if (text.front() == '0') text.erase(0, 1);
   // A negative number that rounds to zero at 25 digits is written as zero.
   if (number < 0 && !text.empty()) text.insert(0, 1, '-');
