@@ -34,6 +34,19 @@ int widthFor(size_t largestContent) {
   return 4;
 }
 
+// A big-endian length of 1, 2 or 4 bytes; the 4-byte one is signed.
+int64_t readLength(const unsigned char* bytes, int width) {
+  switch (width) {
+    case 1:
+      return bytes[0];
+    case 2:
+      return (bytes[0] << 8) | bytes[1];
+    default:
+      return static_cast<int32_t>((uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) |
+                                  (uint32_t{bytes[2]} << 8) | bytes[3]);
+  }
+}
+
 void appendBigEndian(std::string& out, uint32_t number, int width) {
   for (int shift = (width - 1) * 8; shift >= 0; shift -= 8) {
     out += static_cast<char>((number >> shift) & 0xFF);
@@ -158,13 +171,12 @@ std::string KeyList::StrLong(double number) {
 
 int32_t KeyList::ParseBinaryData() {
   const int64_t n = static_cast<int64_t>(sDataBuffer.size());
-  const auto byteAt = [this](int64_t position) {
-    return static_cast<unsigned char>(sDataBuffer[static_cast<size_t>(position - 1)]);
-  };
+  // 1-based, like the positions.
+  const unsigned char* at = reinterpret_cast<const unsigned char*>(sDataBuffer.data()) - 1;
   // After an unknown width the stored position is 0; never read before the buffer.
   int64_t p = std::max<int64_t>(iFarthestBufferPosition, 1);
   if (iFormatType == -1) {
-    iFormatType = p <= n ? byteAt(p) : 0;
+    iFormatType = p <= n ? at[p] : 0;
     ++p;
   }
   const int width = iFormatType;
@@ -173,22 +185,17 @@ int32_t KeyList::ParseBinaryData() {
     return 0;
   }
   while (p < n) {
-    const int64_t start = p;
-    const int64_t keyAt = p + 1;
-    const int64_t keyLength = byteAt(p);
-    const int64_t lengthAt = keyAt + keyLength;
-    if (lengthAt + width - 1 > n) return start;
-    uint32_t length = 0;
-    for (int i = 0; i < width; ++i) length = (length << 8) | byteAt(lengthAt + i);
-    // A width-4 length is signed; a negative one never completes.
-    const int64_t contentLength = width == 4 ? static_cast<int32_t>(length) : length;
-    const int64_t contentAt = lengthAt + width;
-    const int64_t end = contentAt + contentLength;
-    // Cut short, or followed by exactly one stray byte: read it again with more data.
-    if (contentLength < 0 || end > n + 1 || end == n) return start;
-    sItemKey.push_back(sDataBuffer.substr(static_cast<size_t>(keyAt - 1), static_cast<size_t>(keyLength)));
-    sItemContent.push_back(
-        sDataBuffer.substr(static_cast<size_t>(contentAt - 1), static_cast<size_t>(contentLength)));
+    const int64_t keyLength = at[p];
+    const int64_t lengthAt = p + 1 + keyLength;
+    if (lengthAt + width - 1 > n) return static_cast<int32_t>(p);
+    const int64_t contentLength = readLength(at + lengthAt, width);
+    const int64_t end = lengthAt + width + contentLength;
+    // Cut short (a negative length never completes), or followed by exactly
+    // one stray byte: read it again, whole, once more data has come.
+    if (contentLength < 0 || end > n + 1 || end == n) return static_cast<int32_t>(p);
+    sItemKey.emplace_back(sDataBuffer, static_cast<size_t>(p), static_cast<size_t>(keyLength));
+    sItemContent.emplace_back(sDataBuffer, static_cast<size_t>(lengthAt + width - 1),
+                              static_cast<size_t>(contentLength));
     p = end;
   }
   return static_cast<int32_t>(p);

@@ -50,10 +50,6 @@ bool Variant::IsNumeric() const {
   return std::holds_alternative<int32_t>(value) || std::holds_alternative<double>(value);
 }
 
-bool Variant::IsBoolean() const { return std::holds_alternative<bool>(value); }
-
-bool Variant::IsString() const { return std::holds_alternative<std::string>(value); }
-
 std::string Variant::StringValue() const {
   if (const auto* s = std::get_if<std::string>(&value)) return *s;
   if (const auto* b = std::get_if<bool>(&value)) return *b ? TrueText : FalseText;

@@ -16,8 +16,6 @@ class Variant {
   Variant(const char* value) : value(std::string(value)) {}
 
   bool IsNumeric() const;
-  bool IsBoolean() const;
-  bool IsString() const;
 
   // The value as text; a boolean gives TrueText or FalseText.
   std::string StringValue() const;
