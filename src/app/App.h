@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // The application object's state and commands that the rest of the program
 // reaches.
 namespace App {
@@ -8,5 +10,9 @@ namespace App {
 inline bool DisplayedReviewDialog = false;
 
 void LaunchShareOnFacebook();
+
+// Switches between the normal and the fullscreen game window; set by the
+// windows once they exist, so a game without windows has nothing to switch.
+inline std::function<void()> ToggleFullscreen;
 
 }  // namespace App

@@ -24,6 +24,9 @@ class TerminalCanvas : public platform::Canvas {
  public:
   int Width() const override { return 600; }
   int Height() const override { return 400; }
+  double DevicePixelRatio() const override { return 1; }
+  void Paint(platform::Graphics&) override {}
+  void PaintFrame(int, int, int, int, const std::function<void(platform::Graphics&)>&) override {}
   void Refresh() override {
     const GameInstance* game = GameManager::game.get();
     if (!game) return;
@@ -35,6 +38,8 @@ class TerminalCanvas : public platform::Canvas {
     }
     std::fflush(stdout);
   }
+  void RefreshRect(int, int, int, int) override {}
+  void UpdateNow() override {}
   bool announced = false;
 };
 

@@ -8,7 +8,9 @@
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"
 #include "platform/MessageDialog.h"
+#include "platform/Graphics.h"
 #include "platform/Random.h"
+#include "platform/Ticks.h"
 #include "store/HighscoreManager.h"
 #include "store/Preferences.h"
 #include "view/SoundAssets.h"
@@ -21,6 +23,14 @@ constexpr int ViewSlideStyle = 2;
 
 constexpr int CorrectVolume = 50;
 constexpr int FlipBoardVolume = 12;
+
+// A 1 x 1 black picture whose mask level sets how strongly it darkens.
+std::unique_ptr<platform::Picture> overlay(int maskLevel) {
+  auto picture = platform::Picture::Create(1, 1);
+  picture->SetPixel(0, 0, 0x000000);
+  picture->SetMaskPixel(0, 0, maskLevel);
+  return picture;
+}
 
 int64_t cellCount(int32_t boardSize) {
   return boardSize > 0 ? int64_t(boardSize) * boardSize : 0;
@@ -60,6 +70,32 @@ void GameInstance::NewBoard(bool levelUp, bool animate, bool playSound) {
   tmr->ref = this;
   tmr->SetPeriod(TickMilliseconds);
   tmr->SetMode(platform::Timer::Multiple);
+}
+
+bool GameInstance::CallMouseDown(int x, int y) {
+  if (ViewMode == ViewModes::About) {
+    ToggleAbout();
+    return false;
+  }
+  if (ViewMode == ViewModes::Highscore) {
+    ToggleHighscore();
+    return false;
+  }
+  if (const int32_t button = MouseInButton(x, y); button != HeaderButton::None) {
+    iMouseInButton = button;
+    iButtonDown = button;
+    RefreshHeader();
+    return true;
+  }
+  if (IsPaused()) {
+    TimerToggle();
+    return false;
+  }
+  if (y >= SelectorY && x >= SelectorX && x < SelectorMaxX && DoingBlankout && !AllowedShapes.empty()) {
+    const double slot = double(SelectorMaxX - SelectorX) / double(AllowedShapes.size());
+    ClickSelector(static_cast<int32_t>((x - SelectorX) / slot));
+  }
+  return false;
 }
 
 void GameInstance::ApplyLevelRules(bool& grew, bool& addedShape) {
@@ -104,6 +140,8 @@ void GameInstance::Constructor() {
   ViewMode = ViewModes::Game;
   Score = 0;
   BoardSize = 2;
+  pDarkOverlay = overlay(0x3F);
+  pDarkGlossOverlay = overlay(0xEC);
   AllowedShapes = {ShapeCode::Circle, ShapeCode::Square};
   DisabledShapes = {ShapeCode::Triangle, ShapeCode::Diamond, ShapeCode::Octagon};
   NewBoard(false, false, false);
@@ -169,12 +207,89 @@ void GameInstance::AnswerWrong() {
 }
 
 void GameInstance::AnimSetup() {
-  // Screen captures come with the drawing; without a view nothing happens.
+  if (!ViewRef || pAnimStart) return;
+  pAnimStart = Capture();
 }
 
-void GameInstance::AnimDo(int /*style*/, bool /*reverse*/) {
+void GameInstance::AnimDo(int style, bool reverse) {
   if (!ViewRef) return;
+  if (pAnimStart) {
+    pAnimEnd = Capture();
+    if (pAnimEnd) PlayTransition(style, reverse);
+  }
   ViewRef->Refresh();
+  pAnimEnd.reset();
+  pAnimStart.reset();
+}
+
+std::unique_ptr<platform::Picture> GameInstance::Capture() {
+  auto picture = platform::Picture::Create(ViewRef->Width(), ViewRef->Height(), ViewRef->DevicePixelRatio());
+  if (picture) ViewRef->Paint(picture->Graphics());
+  return picture;
+}
+
+// Frames are drawn as fast as they come, each placed by the time left, so
+// a transition lasts the same on any machine; a frame is shown only when
+// the clock has moved on.
+void GameInstance::PlayTransition(int style, bool reverse) {
+  const int64_t length = style == FadeStyle ? 10 : 15;
+  const int64_t end = platform::Ticks() + length;
+  platform::Picture& first = reverse ? *pAnimEnd : *pAnimStart;
+  platform::Picture& second = reverse ? *pAnimStart : *pAnimEnd;
+  if (style == ViewSlideStyle && (ViewMode != ViewModes::Game || LastViewMode != ViewModes::Game)) HeaderHeight = 0;
+
+  int64_t now = platform::Ticks();
+  int64_t shown = -1;
+  do {
+    if (now != shown) {
+      shown = now;
+      const double left = double(end - now) / double(length);
+      if (style == FadeStyle)
+        FadeFrame(first, second, reverse ? 1 - left : left);
+      else if (style == BoardSlideStyle)
+        BoardSlideFrame(first, second, reverse ? left : 1 - left);
+      else
+        ViewSlideFrame(first, second, reverse ? left : 1 - left);
+    } else {
+      platform::SleepBriefly();
+    }
+    now = platform::Ticks();
+  } while (now < end);
+}
+
+void GameInstance::FadeFrame(const platform::Picture& first, platform::Picture& second, double r) {
+  const int level = static_cast<int>(r * 255);
+  platform::Graphics& mask = second.MaskGraphics();
+  mask.SetForeColor(uint32_t(level) * 0x010101);
+  mask.FillRect(0, 0, second.Width(), second.Height());
+  ViewRef->PaintFrame(0, 0, ViewRef->Width(), ViewRef->Height(), [&](platform::Graphics& g) {
+    g.DrawPicture(first, 0, 0);
+    g.DrawPicture(second, 0, 0);
+  });
+}
+
+void GameInstance::BoardSlideFrame(const platform::Picture& first, const platform::Picture& second, double e) {
+  const int W = ViewRef->Width();
+  const int oldX = static_cast<int>(BoardX * (1 - e) + e * -BoardWidth);
+  const int newX = static_cast<int>((1 - e) * W + e * BoardX);
+  ViewRef->PaintFrame(0, BoardY, W, BoardHeight, [&](platform::Graphics& g) {
+    g.SetForeColor(0x000000);
+    g.FillRect(0, BoardY, W, BoardHeight);
+    g.DrawPicture(first, oldX, BoardY, BoardWidth, BoardHeight, BoardX, BoardY, BoardWidth, BoardHeight);
+    g.DrawPicture(second, newX, BoardY, BoardWidth, BoardHeight, BoardX, BoardY, BoardWidth, BoardHeight);
+  });
+}
+
+void GameInstance::ViewSlideFrame(const platform::Picture& first, const platform::Picture& second, double e) {
+  const int W = ViewRef->Width();
+  const int h = HeaderHeight;
+  const int below = ViewRef->Height() - h;
+  const int oldX = static_cast<int>(-W * e);
+  const int newX = static_cast<int>(W - e * W);
+  ViewRef->PaintFrame(0, h, W, below, [&](platform::Graphics& g) {
+    g.DrawPicture(first, oldX, h, W, below, 0, h, W, below);
+    g.DrawPicture(second, newX, h, W, below, 0, h, W, below);
+  });
 }
 
 void GameInstance::NewGame(bool animate) {
@@ -223,7 +338,88 @@ void GameInstance::TimerPause() {
   AnimDo(FadeStyle, false);
 }
 
+void GameInstance::ToggleAbout() { ToggleScreen(ViewModes::About); }
+
+void GameInstance::ToggleHighscore() { ToggleScreen(ViewModes::Highscore); }
+
+// Leaves the screen when it is shown, else opens it (from the game or the
+// other screen), stopping a running countdown without dropping it.
+void GameInstance::ToggleScreen(int32_t screen) {
+  AnimSetup();
+  LastViewMode = ViewMode;
+  bool back = false;
+  if (ViewMode == screen) {
+    ViewMode = ViewModes::Game;
+    back = true;
+  } else {
+    ViewMode = screen;
+    if (tmr) tmr->SetMode(platform::Timer::Off);
+  }
+  AnimDo(ViewSlideStyle, back);
+}
+
+void GameInstance::CallMouseDrag(int x, int y) {
+  const int32_t button = MouseInButton(x, y);
+  if (button == iMouseInButton) {
+    if (iButtonDown != button) {
+      iButtonDown = button;
+      RefreshHeader();
+    }
+  } else if (iButtonDown != HeaderButton::None) {
+    iButtonDown = HeaderButton::None;
+    RefreshHeader();
+  }
+}
+
+void GameInstance::CallMouseUp(int x, int y) {
+  const int32_t button = MouseInButton(x, y);
+  if (iButtonDown != HeaderButton::None) {
+    iButtonDown = HeaderButton::None;
+    RefreshHeader();
+  }
+  if (button != iMouseInButton) return;
+  iMouseInButton = HeaderButton::None;
+  PressButton(button);
+}
+
+void GameInstance::PressButton(int32_t button) {
+  switch (button) {
+    case HeaderButton::New:
+      SoundAssets::PlayUnlessMuted(SoundAssets::FlipPiece());
+      NewGame(true);
+      break;
+    case HeaderButton::Reload:
+      BoardReload();
+      break;
+    case HeaderButton::Highscore:
+      ToggleHighscore();
+      break;
+    case HeaderButton::Help:
+      ToggleAbout();
+      break;
+    default:
+      break;
+  }
+}
+
 void GameInstance::BoardReload() {
   SoundAssets::PlayUnlessMuted(SoundAssets::FlipPiece());
   NewBoard(false, true, false);
+}
+
+void GameInstance::CallMouseMove(int /*x*/, int /*y*/) {}
+
+int32_t GameInstance::MouseInButton(int x, int y) const {
+  if (y >= HeaderHeight) return HeaderButton::None;
+  if (x > ButtonNewX) return HeaderButton::New;
+  if (x > ButtonReloadX) return HeaderButton::Reload;
+  if (x < ButtonHelpX) return HeaderButton::Help;
+  if (x < ButtonHighscoreX) return HeaderButton::Highscore;
+  return HeaderButton::None;
+}
+
+void GameInstance::RefreshHeader() const {
+  if (!ViewRef) return;
+  ViewRef->RefreshRect(0, 0, ViewRef->Width(), HeaderHeight);
+  ViewRef->UpdateNow();
 }

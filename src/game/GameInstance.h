@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Date.h"
+#include "platform/Picture.h"
 
 namespace platform {
 class Canvas;
@@ -31,6 +32,15 @@ inline constexpr int32_t About = 1;
 inline constexpr int32_t Highscore = 2;
 }  // namespace ViewModes
 
+// Header buttons, as the hit test names them.
+namespace HeaderButton {
+inline constexpr int32_t None = 0;
+inline constexpr int32_t New = 1;
+inline constexpr int32_t Reload = 2;
+inline constexpr int32_t Highscore = 3;
+inline constexpr int32_t Help = 4;
+}  // namespace HeaderButton
+
 // The one running game: its board, the shapes in play, the score, the
 // countdown and which screen is shown. It runs without any window; while no
 // view is attached, nothing is drawn or animated.
@@ -51,6 +61,8 @@ class GameInstance {
   // Deals the next board: levelUp applies the level rules to Score, animate
   // slides the new board in, playSound plays the answer sounds.
   void NewBoard(bool levelUp, bool animate, bool playSound);
+  // A press in the view; true asks for the drag and release of this press.
+  bool CallMouseDown(int x, int y);
   // Starts a fresh game on this object.
   void Constructor();
   // Ends the countdown at once and hides the board, marking one cell.
@@ -66,8 +78,20 @@ class GameInstance {
   void TimerToggle();
   bool IsPaused() const;
   void TimerPause();
+  // Show or leave the about and the highscore screen.
+  void ToggleAbout();
+  void ToggleHighscore();
+  void CallMouseDrag(int x, int y);
+  void CallMouseUp(int x, int y);
   // A new board of the same level.
   void BoardReload();
+  // Moving the pointer without pressing changes nothing.
+  void CallMouseMove(int x, int y);
+
+  // The header button at a point of the view, as last laid out.
+  int32_t MouseInButton(int x, int y) const;
+  // Repaints the header bar at once.
+  void RefreshHeader() const;
 
   // The board, one shape code per cell, row after row.
   std::vector<int32_t> Shape;
@@ -86,7 +110,28 @@ class GameInstance {
   int32_t LastViewMode = ViewModes::Game;
   platform::Canvas* ViewRef = nullptr;
 
+  // The layout as last drawn: header, board square, selector row and the
+  // header button edges.
+  int32_t HeaderHeight = 0;
+  int32_t BoardX = 0, BoardY = 0, BoardWidth = 0, BoardHeight = 0;
+  int32_t SelectorX = 0, SelectorY = 0, SelectorMaxX = 0;
+  int32_t ButtonNewX = 0, ButtonReloadX = 0, ButtonHighscoreX = 0, ButtonHelpX = 0;
+  // The screen before and after a change, while a transition runs.
+  std::unique_ptr<platform::Picture> pAnimStart, pAnimEnd;
+  // Pictures the drawing derives once and keeps: the header's gradient and
+  // noise, its icons, the gloss over large titles, the screens' icons, and
+  // the two darkening overlays.
+  std::unique_ptr<platform::Picture> pHeader, pHeaderNoise;
+  std::unique_ptr<platform::Picture> pHelpIcon, pHighscoreIcon, pReloadIcon;
+  std::unique_ptr<platform::Picture> pPausedGloss, pBackArrow, pCloseIcon;
+  std::unique_ptr<platform::Picture> pDarkOverlay, pDarkGlossOverlay;
+  // The button where the current press began, and the one drawn pressed.
+  int32_t iMouseInButton = HeaderButton::None;
+  int32_t iButtonDown = HeaderButton::None;
+
  private:
+  void ToggleScreen(int32_t screen);
+  void PressButton(int32_t button);
   void ApplyLevelRules(bool& grew, bool& addedShape);
   void PlayAnswerSounds(bool boardChanged) const;
   void DealBoard();
@@ -94,4 +139,9 @@ class GameInstance {
   void AnswerWrong();
   void OfferShare();
   bool TimerRunning() const;
+  std::unique_ptr<platform::Picture> Capture();
+  void PlayTransition(int style, bool reverse);
+  void FadeFrame(const platform::Picture& first, platform::Picture& second, double r);
+  void BoardSlideFrame(const platform::Picture& first, const platform::Picture& second, double e);
+  void ViewSlideFrame(const platform::Picture& first, const platform::Picture& second, double e);
 };

@@ -1,6 +1,7 @@
 #include "platform/Ticks.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 
 namespace platform {
 namespace {
@@ -24,6 +25,10 @@ const QElapsedTimer& startClock() {
 int64_t Ticks() {
   if (source()) return source()();
   return startClock().nsecsElapsed() * 60 / 1'000'000'000;
+}
+
+void SleepBriefly() {
+  QThread::usleep(1000);
 }
 
 void SetTicksSource(std::function<int64_t()> fn) { source() = std::move(fn); }

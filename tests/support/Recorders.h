@@ -10,8 +10,11 @@
 #include "game/GameManager.h"
 #include "platform/Alerts.h"
 #include "platform/Canvas.h"
+#include "platform/Graphics.h"
+#include <functional>
 #include "platform/MessageDialog.h"
 #include "platform/Sound.h"
+#include "platform/Ticks.h"
 #include "platform/Url.h"
 #include "store/Preferences.h"
 
@@ -21,12 +24,38 @@ struct PlayedSound {
   bool operator==(const PlayedSound&) const = default;
 };
 
+// A canvas of a fixed size that counts what the game asks of it. Captures
+// and frames are drawn for real, so their pixels can be read.
 class FakeCanvas : public platform::Canvas {
  public:
-  int Width() const override { return 600; }
-  int Height() const override { return 400; }
+  int Width() const override { return width; }
+  int Height() const override { return height; }
+  double DevicePixelRatio() const override { return ratio; }
+  void Paint(platform::Graphics& g) override {
+    ++paints;
+    if (onPaint) onPaint(g);
+  }
+  void PaintFrame(int x, int y, int w, int h, const std::function<void(platform::Graphics&)>& frame) override {
+    frames.push_back({x, y, w, h});
+    if (onFrame) onFrame(frame);
+  }
+  struct Rect {
+    int x, y, width, height;
+    bool operator==(const Rect&) const = default;
+  };
+  int width = 600;
+  int height = 400;
+  double ratio = 1;
+  int paints = 0;
+  std::vector<Rect> frames;
+  std::function<void(platform::Graphics&)> onPaint;
+  std::function<void(const std::function<void(platform::Graphics&)>&)> onFrame;
   void Refresh() override { ++refreshes; }
+  void RefreshRect(int, int, int, int) override { ++rectRefreshes; }
+  void UpdateNow() override { ++updates; }
   int refreshes = 0;
+  int rectRefreshes = 0;
+  int updates = 0;
 };
 
 class Recorders {
@@ -53,6 +82,9 @@ class Recorders {
       return dialogAnswer;
     });
     platform::SetShowURLHandler([this](const std::string& url) { urls.push_back(url); });
+    // Transitions run on a clock that moves on by itself, so they take a
+    // few frames and no real time.
+    platform::SetTicksSource([this] { return clock += ticksPerRead; });
   }
 
   ~Recorders() {
@@ -61,6 +93,7 @@ class Recorders {
     platform::SetMsgBoxHandler(nullptr);
     platform::MessageDialog::SetHandler(nullptr);
     platform::SetShowURLHandler(nullptr);
+    platform::SetTicksSource(nullptr);
     GameManager::ViewRef = nullptr;
     GameManager::ShowHighscoreDialog = nullptr;
   }
@@ -74,4 +107,6 @@ class Recorders {
   std::vector<platform::MessageDialog> dialogs;
   platform::MessageDialog::Button dialogAnswer = platform::MessageDialog::Button::Cancel;
   std::vector<std::string> urls;
+  int64_t clock = 1000;
+  int64_t ticksPerRead = 4;
 };
