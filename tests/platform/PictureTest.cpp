@@ -105,17 +105,34 @@ TEST(PictureTest, UniformMaskKeepsItsLevelWherePartOfItIsRedrawn) {
   EXPECT_NEAR(Channel(target->Pixel(3, 0)), 127, 1);
 }
 
+// Drawn pictures keep composed and scaled copies; every kind of change
+// must reach the next drawing.
 TEST(PictureTest, ChangingThePictureAfterDrawingItShowsInTheNextDrawing) {
-  auto pic = Filled(8, 8, 0xFF0000);
-  pic->SetMaskPixel(0, 0, 255);  // a mask image, composed when drawn
-  auto target = Picture::Create(4, 4);
-  target->Graphics().DrawPicture(*pic, 0, 0, 4, 4, 0, 0, 8, 8);  // scaled copy kept
-  EXPECT_EQ(target->Pixel(2, 2), 0xFF0000u);
-
-  pic->Graphics().SetForeColor(0x0000FF);
-  pic->Graphics().FillRect(0, 0, 8, 8);
-  target->Graphics().DrawPicture(*pic, 0, 0, 4, 4, 0, 0, 8, 8);
-  EXPECT_EQ(target->Pixel(2, 2), 0x0000FFu);
+  struct Case {
+    const char* change;
+    void (*apply)(Picture&);
+    uint32_t before;
+    uint32_t after;
+  };
+  const Case cases[] = {
+      {"colour", [](Picture& p) { p.Graphics().SetForeColor(0x0000FF); p.Graphics().FillRect(0, 0, 8, 8); },
+       0xFF0000, 0x0000FF},
+      {"mask pixels", [](Picture& p) { p.MaskGraphics().SetForeColor(0xFFFFFF); p.MaskGraphics().FillRect(0, 0, 8, 7); },
+       0xFF0000, 0x000000},
+      {"uniform mask", [](Picture& p) { p.MaskGraphics().SetForeColor(0xFFFFFF); p.MaskGraphics().FillRect(0, 0, 8, 8); },
+       0xFF0000, 0x000000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.change);
+    auto pic = Filled(8, 8, 0xFF0000);
+    pic->SetMaskPixel(7, 7, 255);  // a mask image, composed when drawn
+    for (int pass = 0; pass < 2; ++pass) {
+      auto target = Picture::Create(4, 4);
+      target->Graphics().DrawPicture(*pic, 0, 0, 4, 4, 0, 0, 8, 8);  // a scaled copy is kept
+      EXPECT_EQ(target->Pixel(1, 1), pass == 0 ? c.before : c.after);
+      if (pass == 0) c.apply(*pic);
+    }
+  }
 }
 
 TEST(PictureTest, StretchedSinglePixelIsATranslucentFill) {
