@@ -72,8 +72,6 @@ std::string fixedDigits(double number) {
 
 }  // namespace
 
-KeyList::KeyList() { iFarthestBufferPosition = 1; }
-
 void KeyList::AddData(const std::string& data) {
   if (data.size() > MaxBufferSize - sDataBuffer.size()) return;
   sDataBuffer += data;
@@ -113,6 +111,8 @@ bool KeyList::HasItem(const std::string& key) const {
   if (std::find(sItemKey.begin(), sItemKey.end(), key) != sItemKey.end()) return true;
   return peekNextRecord(key);
 }
+
+KeyList::KeyList() { iFarthestBufferPosition = 1; }
 
 Variant KeyList::GetItemV(const std::string& key) { return Variant(GetItem(key)); }
 

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <deque>
 #include <string>
-#include <vector>
 
 #include "store/Variant.h"
 
@@ -19,8 +18,6 @@
 // data has arrived.
 class KeyList {
  public:
-  KeyList();
-
   void AddData(const std::string& data);
   std::string GetItem(const std::string& key, bool& found);
   std::string GetItem(const std::string& key);
@@ -28,6 +25,7 @@ class KeyList {
   std::string GetData();
   void AddItem(const std::string& key, const Variant& value);
   bool HasItem(const std::string& key) const;
+  KeyList();
   Variant GetItemV(const std::string& key);
   void BinGetItem(int32_t index, std::string& key, std::string& content) const;
   int32_t BinUbound() const;
