@@ -15,6 +15,8 @@
 #include "platform/MessageDialog.h"
 #include "platform/Sound.h"
 #include "platform/Ticks.h"
+#include "platform/Window.h"
+#include <QCoreApplication>
 #include "platform/Url.h"
 #include "store/Preferences.h"
 
@@ -94,8 +96,15 @@ class Recorders {
     platform::MessageDialog::SetHandler(nullptr);
     platform::SetShowURLHandler(nullptr);
     platform::SetTicksSource(nullptr);
+    CloseWindows();
     GameManager::ViewRef = nullptr;
     GameManager::ShowHighscoreDialog = nullptr;
+  }
+
+  // Windows a test opened are closed and gone before the next test.
+  static void CloseWindows() {
+    for (platform::Window* window : platform::Window::OpenWindows()) window->Close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
   Recorders(const Recorders&) = delete;
