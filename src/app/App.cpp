@@ -74,6 +74,13 @@ std::unique_ptr<platform::Timer> StartTimer(int period, int mode) {
   return timer;
 }
 
+// Shows a game window in front, with the keyboard on its view.
+void Present(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 platform::Window* GameWindow() {
   if (Preferences::Fullscreen) return WinGameFullscreen::Instance();
   return WinGame::Instance();
@@ -89,9 +96,10 @@ void Event_Open() {
     GameManager::game->SetState(Preferences::GameData);
     GameManager::game->NewBoard(false, true, false);
   }
-  WinGame::Instance()->show();
+  Present(WinGame::Instance());
   if (Preferences::Fullscreen) {
     WinGameFullscreen::Instance()->ShowOnFrontScreen();
+    Present(WinGameFullscreen::Instance());
     WinGame::Instance()->close();
   }
   DelayPreload = StartTimer<TimerDelayPreload>(PreloadDelayMs, platform::Timer::Single);
@@ -123,13 +131,14 @@ bool MenuAction(const std::string& entryName) {
 void ToggleFullscreen() {
   if (Preferences::Fullscreen) {
     WinGame* window = WinGame::Instance();
-    window->show();
+    Present(window);
     Preferences::Fullscreen = false;
     if (WinGameFullscreen* old = WinGameFullscreen::IfOpen()) old->close();
     window->view()->Refresh();
   } else {
     WinGameFullscreen* window = WinGameFullscreen::Instance();
     window->ShowOnFrontScreen();
+    Present(window);
     Preferences::Fullscreen = true;
     if (WinGame* old = WinGame::IfOpen()) old->close();
     window->view()->Refresh();

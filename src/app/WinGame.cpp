@@ -56,4 +56,6 @@ void WinGame::Event_Open() { WindowManager::GetBounds(this, BoundsKey); }
 void WinGame::Event_CancelClose(bool quitting) {
   WindowManager::StoreBounds(this, BoundsKey);
   if (GameManager::GetGameWindow() == this && !quitting) platform::Application::RequestQuit(0);
+  // Closed means gone: the next reference makes a new window.
+  if (openWindow == this) openWindow = nullptr;
 }

@@ -98,6 +98,11 @@ void WinGameFullscreen::Event_MouseMove(int x, int y) {
   }
 }
 
+// Closed means gone: the next reference makes a new window.
+void WinGameFullscreen::Event_CancelClose(bool /*quitting*/) {
+  if (openWindow == this) openWindow = nullptr;
+}
+
 void WinGameFullscreen::resizeEvent(QResizeEvent* event) {
   platform::WindowWidget::resizeEvent(event);
   if (menuBar->isVisible()) menuBar->setGeometry(0, 0, width(), menuBar->sizeHint().height());

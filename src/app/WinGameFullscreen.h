@@ -24,6 +24,7 @@ class WinGameFullscreen : public platform::WindowWidget {
  protected:
   void Event_Open() override;
   void Event_MouseMove(int x, int y) override;
+  void Event_CancelClose(bool quitting) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
