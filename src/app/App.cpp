@@ -12,6 +12,7 @@
 #include "platform/Application.h"
 #include "platform/Url.h"
 #include "store/Preferences.h"
+#include "store/WinHighscore.h"
 #include "view/GameView.h"
 #include "view/SoundAssets.h"
 
@@ -90,6 +91,7 @@ platform::Window* GameWindow() {
 
 void Event_Open() {
   GameManager::GameWindowSource = GameWindow;
+  GameManager::ShowHighscoreDialog = WinHighscore::Show;
   Preferences::Load();
   GameManager::NewGame();
   if (!Preferences::GameData.empty()) {

@@ -18,6 +18,7 @@
 #include "platform/Window.h"
 #include <QCoreApplication>
 #include "platform/Url.h"
+#include "store/HighscoreManager.h"
 #include "store/Preferences.h"
 
 struct PlayedSound {
@@ -70,6 +71,10 @@ class Recorders {
     Preferences::SoundMute = false;
     Preferences::GameData.clear();
     App::DisplayedReviewDialog = false;
+    HighscoreManager::ScoreName.clear();
+    HighscoreManager::ScoreLevel.clear();
+    HighscoreManager::ScoreDate.clear();
+    HighscoreManager::ScoreNew.clear();
     GameManager::ViewRef = nullptr;
     GameManager::ShowHighscoreDialog = nullptr;
 
