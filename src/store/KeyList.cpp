@@ -223,8 +223,12 @@ void KeyList::DetermineInputFormat() {
     iFormatType = -1;
     return;
   }
+  // Binary data starts with its width byte, which text never does: a stored
+  // name that looks like a tag must not turn a binary list into text.
+  const char first = sDataBuffer.empty() ? '\0' : sDataBuffer[0];
+  const bool widthByte = first == 1 || first == 2 || first == 4;
   const int64_t a = findFrom(sDataBuffer, "<", 1);
-  bool text = a >= 1 && a <= 29;
+  bool text = !widthByte && a >= 1 && a <= 29;
   if (text) {
     const int64_t b = findFrom(sDataBuffer, ">", a + 1);
     const int64_t c = findFrom(sDataBuffer, "</", b + 1);

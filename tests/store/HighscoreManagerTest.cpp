@@ -169,3 +169,21 @@ TEST_F(HighscoreManagerTest, DamagedStoredTablesAreReadAsFarAsTheyGo) {
 
 }  // namespace
 }  // namespace HighscoreManager
+
+namespace HighscoreManager {
+
+// A name that looks like markup must not make the stored table read as
+// the text form, which holds no entries: the whole table would be lost.
+TEST_F(HighscoreManagerTest, NamesThatLookLikeTagsKeepTheTable) {
+  for (const std::string name : {"<b>x</b>", "<e>1</e>", "<a></a>"}) {
+    StoreState::ClearTables();
+    AddScore(name, 9, 0);
+    AddScore("Ann", 4, 0);
+    const std::string stored = GetScores();
+    StoreState::ClearTables();
+    LoadScores(stored);
+    EXPECT_EQ(ScoreName, (std::vector<std::string>{"Ann", name})) << name;
+  }
+}
+
+}  // namespace HighscoreManager
