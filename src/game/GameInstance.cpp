@@ -340,7 +340,8 @@ void GameInstance::PlayTransition(int style, bool reverse) {
   do {
     if (now != shown) {
       shown = now;
-      const double left = double(end - now) / double(length);
+      // The one frame drawn when the clock is already past the end shows the end.
+      const double left = std::max(0.0, double(end - now) / double(length));
       if (style == FadeStyle)
         FadeFrame(first, second, reverse ? 1 - left : left);
       else if (style == BoardSlideStyle)
