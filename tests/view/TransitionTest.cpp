@@ -312,6 +312,7 @@ TEST_F(TransitionTest, SlideFramesHalfWay) {
     EXPECT_EQ(canvas.frames.size(), 1u);
     EXPECT_EQ(wrong, 0);
     EXPECT_EQ(outside, 0);  // the header and selector keep what was shown
+    check = nullptr;  // it refers to this round's locals
   }
 }
 
