@@ -7,13 +7,8 @@ cd "$(dirname "$0")/.."
 program=${1:-build/src/pemola}
 out=docs/screenshots
 mkdir -p "$out"
-work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 960x600x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $pid $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$work/display") HOME=$work/home
-mkdir -p "$HOME"
+source "tools/measure/xvfb.sh"
+start_xvfb 960x600
 "$program" >/dev/null 2>&1 &
 pid=$!
 sleep 2

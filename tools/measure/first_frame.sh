@@ -5,12 +5,8 @@
 set -u
 runs=$1 x=$2 y=$3
 shift 3
-work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$work/display")
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb 1280x800
 sleep 0.5
 
 lit() {

@@ -4,13 +4,8 @@
 # time over a stretch of seconds.  Usage: idle_cpu.sh PROGRAM [SECONDS]
 set -u
 program=$1 seconds=${2:-10}
-work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $pid $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$work/display") HOME=$work/home
-mkdir -p "$HOME"
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb 1280x800
 "$program" >/dev/null 2>&1 &
 pid=$!
 sleep 7   # past the five-second countdown: the board is blanked out

@@ -3,13 +3,8 @@
 # resume fades, 1920 x 1080 fullscreen) under Xvfb.  Usage: transition_memory.sh PROGRAM
 set -u
 program=$1
-work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $pid $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -1 "$work/display") HOME=$work/home
-mkdir -p "$HOME"
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb 1920x1080
 "$program" >/dev/null 2>&1 &
 pid=$!
 sleep 2
