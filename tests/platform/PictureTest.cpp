@@ -106,16 +106,19 @@ TEST(PictureTest, UniformMaskKeepsItsLevelWherePartOfItIsRedrawn) {
 }
 
 TEST(PictureTest, ChangingThePictureAfterDrawingItShowsInTheNextDrawing) {
-  auto pic = Filled(8, 8, 0xFF0000);
-  pic->SetMaskPixel(0, 0, 255);  // a mask image, composed when drawn
-  auto target = Picture::Create(4, 4);
-  target->Graphics().DrawPicture(*pic, 0, 0, 4, 4, 0, 0, 8, 8);  // scaled copy kept
-  EXPECT_EQ(target->Pixel(2, 2), 0xFF0000u);
+  for (const int size : {4, 16}) {  // a scaled copy is kept both ways
+    SCOPED_TRACE(size);
+    auto pic = Filled(8, 8, 0xFF0000);
+    pic->SetMaskPixel(0, 0, 255);  // a mask image, composed when drawn
+    auto target = Picture::Create(size, size);
+    target->Graphics().DrawPicture(*pic, 0, 0, size, size, 0, 0, 8, 8);
+    EXPECT_EQ(target->Pixel(size / 2, size / 2), 0xFF0000u);
 
-  pic->Graphics().SetForeColor(0x0000FF);
-  pic->Graphics().FillRect(0, 0, 8, 8);
-  target->Graphics().DrawPicture(*pic, 0, 0, 4, 4, 0, 0, 8, 8);
-  EXPECT_EQ(target->Pixel(2, 2), 0x0000FFu);
+    pic->Graphics().SetForeColor(0x0000FF);
+    pic->Graphics().FillRect(0, 0, 8, 8);
+    target->Graphics().DrawPicture(*pic, 0, 0, size, size, 0, 0, 8, 8);
+    EXPECT_EQ(target->Pixel(size / 2, size / 2), 0x0000FFu);
+  }
 }
 
 TEST(PictureTest, StretchedSinglePixelIsATranslucentFill) {
