@@ -3,7 +3,10 @@ JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?=
 
-.PHONY: all setup build build-asan run test test-fast bench assets clean
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = $(filter-out replay_main,$(basename $(notdir $(wildcard fuzz/*.cpp))))
+
+.PHONY: all setup build build-asan run test test-fast bench assets fuzz clean
 
 all: build
 
@@ -39,6 +42,20 @@ assets: setup
 	@cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build --target pemola_assets -j $(JOBS)
 	./build/tools/assets/pemola_assets resources
+
+# Every fuzz target under libFuzzer for FUZZ_SECONDS, starting from its seed
+# corpus; new inputs go to build-fuzz/corpus, crashes to build-fuzz/crashes.
+fuzz: setup
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DPEMOLA_FUZZ=ON -DPEMOLA_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@mkdir -p build-fuzz/crashes
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t; \
+	  echo "fuzz: $$t for $(FUZZ_SECONDS) s"; \
+	  ./build-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build-fuzz/crashes/$$t- build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -12,6 +12,7 @@
 #include "platform/Random.h"
 #include "platform/Ticks.h"
 #include "store/HighscoreManager.h"
+#include "store/KeyList.h"
 #include "store/Preferences.h"
 #include "view/SoundAssets.h"
 
@@ -36,11 +37,107 @@ int64_t cellCount(int32_t boardSize) {
   return boardSize > 0 ? int64_t(boardSize) * boardSize : 0;
 }
 
+// A side of 1000 (a million cells) lies far beyond any level a person can
+// reach (the side grows by one every ten levels), and a score of a million
+// likewise; larger values in a saved game can only come from damage, and
+// would exhaust memory or overflow.
+constexpr int32_t MaxSavedBoardSize = 1000;
+constexpr int32_t MaxSavedScore = 1000000;
+
+// The fields a state text carries, read before any of them is applied.
+struct SavedState {
+  int32_t boardSize = 0;
+  int32_t score = 0;
+  std::vector<int32_t> shape;
+  std::vector<int32_t> allowedShapes;
+  std::vector<int32_t> disabledShapes;
+  int32_t countDown = 0;
+};
+
+std::string joinCodes(const std::vector<int32_t>& codes) {
+  std::string text;
+  for (const int32_t code : codes) {
+    if (!text.empty()) text += ' ';
+    text += std::to_string(code);
+  }
+  return text;
+}
+
+std::vector<int32_t> splitCodes(const std::string& text) {
+  std::vector<int32_t> codes;
+  if (text.empty()) return codes;
+  size_t start = 0;
+  while (true) {
+    const size_t space = text.find(' ', start);
+    codes.push_back(Variant::ReadInteger(text.substr(start, space == std::string::npos ? space : space - start)));
+    if (space == std::string::npos) return codes;
+    start = space + 1;
+  }
+}
+
+bool isShapeCode(int32_t code) { return code >= ShapeCode::Square && code <= ShapeCode::Octagon; }
+
+// Whether a read state can be played: a board of at least 2 x 2 whose cells
+// all hold shapes, at least two shapes in play, and no shape both in play
+// and still to come, or twice in either.
+bool isPlayable(const SavedState& state) {
+  if (state.boardSize < 2 || state.boardSize > MaxSavedBoardSize) return false;
+  if (state.score < 0 || state.score > MaxSavedScore) return false;
+  if (state.countDown < 0 || state.countDown > GameInstance::CountDownSeconds) return false;
+  if (state.allowedShapes.size() < 2) return false;
+  if (static_cast<int64_t>(state.shape.size()) != cellCount(state.boardSize)) return false;
+  if (!std::all_of(state.shape.begin(), state.shape.end(), isShapeCode)) return false;
+  std::vector<int32_t> shapes = state.allowedShapes;
+  shapes.insert(shapes.end(), state.disabledShapes.begin(), state.disabledShapes.end());
+  if (!std::all_of(shapes.begin(), shapes.end(), isShapeCode)) return false;
+  std::sort(shapes.begin(), shapes.end());
+  return std::adjacent_find(shapes.begin(), shapes.end()) == shapes.end();
+}
+
+SavedState readState(const std::string& text) {
+  KeyList list;
+  list.BinaryFormat = true;
+  list.OptimizeBinaryLengthData = true;
+  list.AddData(text);
+  SavedState state;
+  state.boardSize = list.GetItemV("BoardSize").IntegerValue();
+  state.score = list.GetItemV("Score").IntegerValue();
+  state.shape = splitCodes(list.GetItem("Shape"));
+  state.allowedShapes = splitCodes(list.GetItem("AllowedShapes"));
+  state.disabledShapes = splitCodes(list.GetItem("DisabledShapes"));
+  state.countDown = list.GetItemV("CountDown").IntegerValue();
+  return state;
+}
+
 }  // namespace
 
 GameInstance::GameInstance() { Constructor(); }
 
 GameInstance::~GameInstance() = default;
+
+void GameInstance::SetState(const std::string& text) {
+  SavedState state = readState(text);
+  if (!isPlayable(state)) return Constructor();
+  BoardSize = state.boardSize;
+  Score = state.score;
+  Shape = std::move(state.shape);
+  AllowedShapes = std::move(state.allowedShapes);
+  DisabledShapes = std::move(state.disabledShapes);
+  CountDown = state.countDown;
+}
+
+std::string GameInstance::GetState() const {
+  KeyList list;
+  list.BinaryFormat = true;
+  list.OptimizeBinaryLengthData = true;
+  list.AddItem("BoardSize", BoardSize);
+  list.AddItem("Score", Score);
+  list.AddItem("Shape", joinCodes(Shape));
+  list.AddItem("AllowedShapes", joinCodes(AllowedShapes));
+  list.AddItem("DisabledShapes", joinCodes(DisabledShapes));
+  list.AddItem("CountDown", CountDownSeconds);
+  return list.GetData();
+}
 
 int32_t GameInstance::GridPosToIndex(int32_t column, int32_t row) const {
   return (row - 1) * BoardSize + (column - 1);

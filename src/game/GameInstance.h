@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/Date.h"
@@ -54,6 +55,13 @@ class GameInstance {
   GameInstance(const GameInstance&) = delete;
   GameInstance& operator=(const GameInstance&) = delete;
 
+  // Loads a saved game state text. Only BoardSize, Score, Shape,
+  // AllowedShapes, DisabledShapes and CountDown change; a text that holds no
+  // playable game starts a fresh game instead.
+  void SetState(const std::string& text);
+  // The state text of this game: a binary KeyList of the six fields above,
+  // with CountDown always stored as a full countdown.
+  std::string GetState() const;
   // Cell index of a column and row counted from 1.
   int32_t GridPosToIndex(int32_t column, int32_t row) const;
   // Column and row, counted from 0, of a cell index.

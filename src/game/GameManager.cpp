@@ -9,4 +9,6 @@ void NewGame() {
     game = std::make_unique<GameInstance>();
 }
 
+platform::Window* GetGameWindow() { return GameWindowSource ? GameWindowSource() : nullptr; }
+
 }  // namespace GameManager

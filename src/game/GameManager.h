@@ -7,6 +7,7 @@
 
 namespace platform {
 class Canvas;
+class Window;
 }
 
 // Owns the one game for the whole run and remembers the view that opened last.
@@ -21,5 +22,11 @@ inline std::function<void()> ShowHighscoreDialog;
 
 // Starts a new game: the first one creates the game object.
 void NewGame();
+
+// The window that shows the game, created when it is not open: the
+// fullscreen one while that preference is set, else the normal one. The
+// shell supplies it; without windows there is none.
+platform::Window* GetGameWindow();
+inline std::function<platform::Window*()> GameWindowSource;
 
 }  // namespace GameManager

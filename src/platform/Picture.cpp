@@ -94,7 +94,7 @@ uint32_t Picture::Pixel(int x, int y) const {
 void Picture::SetPixel(int x, int y, uint32_t rgb) {
   QImage& colour = data->Colour();
   if (!Inside(colour, x, y)) return;
-  data->Changed();
+  data->ColourChanged();
   reinterpret_cast<QRgb*>(colour.scanLine(y))[x] = 0xFF000000u | (rgb & 0xFFFFFFu);
 }
 
@@ -103,7 +103,7 @@ int Picture::MaskPixel(int x, int y) const { return data->MaskAt(x, y); }
 void Picture::SetMaskPixel(int x, int y, int level) {
   if (!Inside(data->Colour(), x, y)) return;
   QImage& mask = data->MaskImage();
-  data->Changed();
+  data->MaskChanged();
   mask.scanLine(y)[x] = static_cast<uchar>(std::clamp(level, 0, 255));
 }
 

@@ -49,7 +49,7 @@ void PictureData::AddMask() {
   if (hasMask) return;
   hasMask = true;
   uniformMask = 0;
-  Changed();
+  MaskChanged();
 }
 
 void PictureData::SetMaskImage(QImage grey) {
@@ -57,14 +57,14 @@ void PictureData::SetMaskImage(QImage grey) {
   uniformMask.reset();
   mask = std::move(grey);
   mask.setDevicePixelRatio(colour.devicePixelRatio());
-  Changed();
+  MaskChanged();
 }
 
 void PictureData::SetUniformMask(int level) {
   hasMask = true;
   uniformMask = std::clamp(level, 0, 255);
   mask = QImage();
-  Changed();
+  MaskChanged();
 }
 
 QImage& PictureData::MaskImage() {
@@ -92,18 +92,20 @@ QColor PictureData::SinglePixel() const {
 
 DrawSource PictureData::Source(const QRect& source, const QSize& target, double targetRatio) {
   DrawSource s;
+  uint64_t maskKey = 0;
   if (hasMask && uniformMask) {
     s.image = &colour;
     s.opacity = (255 - *uniformMask) / 255.0;
   } else {
     s.image = &Composed();
+    if (hasMask) maskKey = maskVersion;
   }
   s.rect = source;
   // Scaled copies serve upscaling too: a stretched strip (a header gradient)
   // or a piece drawn larger than its file is then a plain copy at every paint.
   const bool rescale = target != source.size();
   if (rescale && s.image->rect().contains(source)) {
-    const QImage& small = ScaledCopy(*s.image, source, target, targetRatio);
+    const QImage& small = ScaledCopy(*s.image, maskKey, source, target, targetRatio);
     if (!small.isNull()) {
       s.image = &small;
       s.rect = small.rect();
@@ -115,24 +117,27 @@ DrawSource PictureData::Source(const QRect& source, const QSize& target, double 
 const QImage& PictureData::Composed() {
   if (!hasMask) return colour;
   if (uniformMask) MaskImage();
-  if (composedVersion != version) {
+  if (composedColour != colourVersion || composedMask != maskVersion) {
     composed = Compose(colour, mask);
-    composedVersion = version;
+    composedColour = colourVersion;
+    composedMask = maskVersion;
   }
   return composed;
 }
 
-const QImage& PictureData::ScaledCopy(const QImage& base, const QRect& source, const QSize& target,
-                                      double targetRatio) {
+const QImage& PictureData::ScaledCopy(const QImage& base, uint64_t maskKey, const QRect& source,
+                                      const QSize& target, double targetRatio) {
   for (const Scaled& s : scaled) {
-    if (s.version == version && s.source == source && s.target == target &&
+    if (s.colourVersion == colourVersion && s.maskVersion == maskKey && s.source == source &&
+        s.target == target &&
         s.image.devicePixelRatio() == targetRatio) {
       return s.image;
     }
   }
   Scaled& s = scaled[nextScaled];
   nextScaled = (nextScaled + 1) % scaled.size();
-  s.version = version;
+  s.colourVersion = colourVersion;
+  s.maskVersion = maskKey;
   s.source = source;
   s.target = target;
   s.image = base.copy(source).scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

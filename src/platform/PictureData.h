@@ -49,8 +49,9 @@ class PictureData {
   QImage& MaskImage();
   int MaskAt(int x, int y) const;
 
-  // Every write to the colour or the mask calls this first.
-  void Changed() { ++version; }
+  // Every write to the colour or to the mask calls one of these first.
+  void ColourChanged() { ++colourVersion; }
+  void MaskChanged() { ++maskVersion; }
 
   Graphics& ColourGraphics() { return colourGraphics; }
   Graphics& MaskGraphics() { return maskGraphics; }
@@ -67,13 +68,14 @@ class PictureData {
 
  private:
   struct Scaled {
-    uint64_t version = 0;
+    uint64_t colourVersion = 0;
+    uint64_t maskVersion = 0;  // 0 when made from the colour alone
     QRect source;
     QSize target;
     QImage image;
   };
-  const QImage& ScaledCopy(const QImage& base, const QRect& source, const QSize& target,
-                           double targetRatio);
+  const QImage& ScaledCopy(const QImage& base, uint64_t maskKey, const QRect& source,
+                           const QSize& target, double targetRatio);
 
   int width;
   int height;
@@ -81,9 +83,11 @@ class PictureData {
   bool hasMask = false;
   std::optional<int> uniformMask;
   QImage mask;
-  uint64_t version = 1;
+  uint64_t colourVersion = 1;
+  uint64_t maskVersion = 1;
   QImage composed;
-  uint64_t composedVersion = 0;
+  uint64_t composedColour = 0;
+  uint64_t composedMask = 0;
   std::array<Scaled, 4> scaled;
   size_t nextScaled = 0;
   std::shared_ptr<PictureSurface> colourSurface;

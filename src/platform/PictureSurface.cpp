@@ -12,7 +12,11 @@ double PictureSurface::DevicePixelRatio() const { return data ? data->Ratio() : 
 
 QPainter* PictureSurface::Begin() {
   if (!data) return nullptr;
-  data->Changed();
+  if (isMask) {
+    data->MaskChanged();
+  } else {
+    data->ColourChanged();
+  }
   QImage& target = isMask ? data->MaskImage() : data->Colour();
   painter.emplace();
   if (!painter->begin(&target)) {

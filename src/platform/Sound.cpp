@@ -17,6 +17,7 @@ std::function<void(const Sound&)>& observer() {
 std::unique_ptr<Sound> Sound::Open(const std::string& path) {
   auto samples = DecodeAudioFile(path);
   if (!samples) return nullptr;
+  AudioOutput::Instance();  // its thread starts now rather than at the first play
   return std::unique_ptr<Sound>(new Sound(path, std::move(samples)));
 }
 

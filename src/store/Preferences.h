@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The settings that outlive a run, read and written directly by the rest of
@@ -19,5 +20,8 @@ inline std::string GameData;
 void Load();
 // Rewrites the whole preferences file from the variables above.
 void Save();
+// Where the preferences file lies, or nothing when its folders are missing;
+// with create, the missing folders are made first.
+std::optional<std::string> GetPrefFile(bool create);
 
 }  // namespace Preferences

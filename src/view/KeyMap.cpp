@@ -32,7 +32,7 @@ const std::array<Row, 11> Rows = {{
     {[](const GameInstance& g, char) { return g.IsPaused(); }, [](GameInstance& g, char) { g.TimerToggle(); }},
     {[](const GameInstance& g, char k) { return k == Escape && onGameScreen(g); },
      [](GameInstance&, char) {
-       if (Preferences::Fullscreen && App::ToggleFullscreen) App::ToggleFullscreen();
+       if (Preferences::Fullscreen) App::ToggleFullscreen();
      }},
     {[](const GameInstance& g, char k) { return isDigit(k) && g.DoingBlankout; },
      [](GameInstance& g, char k) {

@@ -51,7 +51,7 @@ void PlayUnlessMuted(platform::Sound* sound, int volume) {
 }
 
 void Preload() {
-  for (platform::Sound* sound : {FlipPiece(), CorrectSound(), FlipBoard(), GameOver()}) {
+  for (platform::Sound* sound : {CorrectSound(), FlipPiece(), GameOver(), FlipBoard()}) {
     if (sound) sound->SetVolume(sound->Volume());
   }
 }

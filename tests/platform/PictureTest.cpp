@@ -105,19 +105,35 @@ TEST(PictureTest, UniformMaskKeepsItsLevelWherePartOfItIsRedrawn) {
   EXPECT_NEAR(Channel(target->Pixel(3, 0)), 127, 1);
 }
 
+// Drawn pictures keep composed and scaled copies; every kind of change
+// must reach the next drawing.
 TEST(PictureTest, ChangingThePictureAfterDrawingItShowsInTheNextDrawing) {
-  for (const int size : {4, 16}) {  // a scaled copy is kept both ways
-    SCOPED_TRACE(size);
-    auto pic = Filled(8, 8, 0xFF0000);
-    pic->SetMaskPixel(0, 0, 255);  // a mask image, composed when drawn
-    auto target = Picture::Create(size, size);
-    target->Graphics().DrawPicture(*pic, 0, 0, size, size, 0, 0, 8, 8);
-    EXPECT_EQ(target->Pixel(size / 2, size / 2), 0xFF0000u);
-
-    pic->Graphics().SetForeColor(0x0000FF);
-    pic->Graphics().FillRect(0, 0, 8, 8);
-    target->Graphics().DrawPicture(*pic, 0, 0, size, size, 0, 0, 8, 8);
-    EXPECT_EQ(target->Pixel(size / 2, size / 2), 0x0000FFu);
+  struct Case {
+    const char* change;
+    void (*apply)(Picture&);
+    uint32_t before;
+    uint32_t after;
+  };
+  const Case cases[] = {
+      {"colour", [](Picture& p) { p.Graphics().SetForeColor(0x0000FF); p.Graphics().FillRect(0, 0, 8, 8); },
+       0xFF0000, 0x0000FF},
+      {"mask pixels", [](Picture& p) { p.MaskGraphics().SetForeColor(0xFFFFFF); p.MaskGraphics().FillRect(0, 0, 8, 7); },
+       0xFF0000, 0x000000},
+      {"uniform mask", [](Picture& p) { p.MaskGraphics().SetForeColor(0xFFFFFF); p.MaskGraphics().FillRect(0, 0, 8, 8); },
+       0xFF0000, 0x000000},
+  };
+  for (const Case& c : cases) {
+    for (const int size : {4, 16}) {  // scaled copies are kept for shrinking and enlarging
+      SCOPED_TRACE(testing::Message() << c.change << " " << size);
+      auto pic = Filled(8, 8, 0xFF0000);
+      pic->SetMaskPixel(7, 7, 255);  // a mask image, composed when drawn
+      for (int pass = 0; pass < 2; ++pass) {
+        auto target = Picture::Create(size, size);
+        target->Graphics().DrawPicture(*pic, 0, 0, size, size, 0, 0, 8, 8);
+        EXPECT_EQ(target->Pixel(size / 4, size / 4), pass == 0 ? c.before : c.after);
+        if (pass == 0) c.apply(*pic);
+      }
+    }
   }
 }
 

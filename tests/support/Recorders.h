@@ -15,7 +15,10 @@
 #include "platform/MessageDialog.h"
 #include "platform/Sound.h"
 #include "platform/Ticks.h"
+#include "platform/Window.h"
+#include <QCoreApplication>
 #include "platform/Url.h"
+#include "store/HighscoreManager.h"
 #include "store/Preferences.h"
 
 struct PlayedSound {
@@ -68,6 +71,10 @@ class Recorders {
     Preferences::SoundMute = false;
     Preferences::GameData.clear();
     App::DisplayedReviewDialog = false;
+    HighscoreManager::ScoreName.clear();
+    HighscoreManager::ScoreLevel.clear();
+    HighscoreManager::ScoreDate.clear();
+    HighscoreManager::ScoreNew.clear();
     GameManager::ViewRef = nullptr;
     GameManager::ShowHighscoreDialog = nullptr;
 
@@ -94,8 +101,15 @@ class Recorders {
     platform::MessageDialog::SetHandler(nullptr);
     platform::SetShowURLHandler(nullptr);
     platform::SetTicksSource(nullptr);
+    CloseWindows();
     GameManager::ViewRef = nullptr;
     GameManager::ShowHighscoreDialog = nullptr;
+  }
+
+  // Windows a test opened are closed and gone before the next test.
+  static void CloseWindows() {
+    for (platform::Window* window : platform::Window::OpenWindows()) window->Close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
   Recorders(const Recorders&) = delete;

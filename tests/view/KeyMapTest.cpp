@@ -57,7 +57,6 @@ class KeyMapTest : public testing::TestWithParam<Case> {
 
   Recorders recorders;
   GameInstance game;
-  int fullscreenToggles = 0;
 };
 
 }  // namespace
@@ -65,10 +64,9 @@ class KeyMapTest : public testing::TestWithParam<Case> {
 TEST_P(KeyMapTest, KeyActsByState) {
   const Case& c = GetParam();
   Preferences::Fullscreen = c.fullscreen;
-  App::ToggleFullscreen = [this] { ++fullscreenToggles; };
   Prepare(c.setup);
   KeyMap::KeyDown(game, c.key);
-  App::ToggleFullscreen = nullptr;
+  const int fullscreenToggles = Preferences::Fullscreen != c.fullscreen ? 1 : 0;
 
   const Outcome& want = c.expected;
   EXPECT_EQ(game.ViewMode, want.viewMode);

@@ -1,0 +1,5 @@
+#include "app/TimerDelayPreload.h"
+
+#include "view/SoundAssets.h"
+
+void TimerDelayPreload::Action() { SoundAssets::Preload(); }
