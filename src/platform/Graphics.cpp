@@ -181,16 +181,33 @@ void Graphics::DrawPicture(const Picture& picture, int x, int y) {
 
 void Graphics::DrawPicture(const Picture& picture, int x, int y, int width, int height, int sx, int sy,
                            int sw, int sh) {
+  const Place place{x, y};
+  DrawPictures(picture, &place, 1, width, height, sx, sy, sw, sh);
+}
+
+void Graphics::DrawPictureAt(const Picture& picture, const std::vector<Place>& places, int width, int height,
+                             int sx, int sy, int sw, int sh) {
+  DrawPictures(picture, places.data(), places.size(), width, height, sx, sy, sw, sh);
+}
+
+// The source is picked, scaled and its painter set up once for all the places.
+void Graphics::DrawPictures(const Picture& picture, const Place* places, size_t count, int width, int height,
+                            int sx, int sy, int sw, int sh) {
   if (!impl->surface || width <= 0 || height <= 0 || sw <= 0 || sh <= 0) return;
-  const QRect dest(impl->origin + QPoint(x, y), QSize(width, height));
-  if (!dest.intersects(impl->clip)) return;
+  const auto dest = [&](size_t i) {
+    return QRect(impl->origin + QPoint(places[i].x, places[i].y), QSize(width, height));
+  };
+  size_t first = 0;
+  while (first < count && !dest(first).intersects(impl->clip)) ++first;
+  if (first == count) return;
   PictureData& data = picture.Data();
   if (data.IsSinglePixel() && sx == 0 && sy == 0 && sw == 1 && sh == 1) {
     // A stretched 1 x 1 picture (a darkening overlay) is a plain fill.
     const QColor colour = data.SinglePixel();
     if (colour.alpha() == 0) return;
     Painting p(*impl->surface, impl->clip);
-    if (p) p->fillRect(dest, colour);
+    if (!p) return;
+    for (size_t i = first; i < count; ++i) p->fillRect(dest(i), colour);
     return;
   }
   const double ratio = impl->surface->DevicePixelRatio();
@@ -203,10 +220,10 @@ void Graphics::DrawPicture(const Picture& picture, int x, int y, int width, int 
   if (!p) return;
   p->setOpacity(s.opacity);
   if (s.rect.size() == target && s.image->devicePixelRatio() == ratio) {
-    p->drawImage(QPointF(dest.topLeft()), *s.image, QRectF(s.rect));
+    for (size_t i = first; i < count; ++i) p->drawImage(QPointF(dest(i).topLeft()), *s.image, QRectF(s.rect));
   } else {
     p->setRenderHint(QPainter::SmoothPixmapTransform);
-    p->drawImage(QRectF(dest), *s.image, QRectF(s.rect));
+    for (size_t i = first; i < count; ++i) p->drawImage(QRectF(dest(i)), *s.image, QRectF(s.rect));
   }
 }
 

@@ -12,6 +12,12 @@ namespace platform {
 class Picture;
 class Surface;
 
+// A top-left corner, for drawing one picture at many places.
+struct Place {
+  int x;
+  int y;
+};
+
 // A drawing surface: a picture's colour or mask, or the game view during a
 // paint. Coordinates are logical pixels with y downwards; the surface maps
 // them to device pixels on high-density screens. The pen colour fills,
@@ -63,6 +69,11 @@ class Graphics {
   // pixels) scaled into x, y, width, height, honouring the picture's mask.
   void DrawPicture(const Picture& picture, int x, int y, int width, int height, int sx, int sy,
                    int sw, int sh);
+  // The same, at each of the places in turn, as one drawing operation: many
+  // small copies of one picture (the cells of a large board) cost little
+  // more than the pixels they cover.
+  void DrawPictureAt(const Picture& picture, const std::vector<Place>& places, int width, int height,
+                     int sx, int sy, int sw, int sh);
 
   // The part at x, y, width by height, with the pen and font of this one.
   Graphics Clip(int x, int y, int width, int height) const;
@@ -83,6 +94,8 @@ class Graphics {
   const TextMetrics& Metrics() const;
   // Fills a rectangle given in the surface's coordinates, within the clip.
   void Fill(int left, int top, int width, int height);
+  void DrawPictures(const Picture& picture, const Place* places, size_t count, int width, int height,
+                    int sx, int sy, int sw, int sh);
 
   std::unique_ptr<Impl> impl;
 };

@@ -101,8 +101,10 @@ DrawSource PictureData::Source(const QRect& source, const QSize& target, double 
     if (hasMask) maskKey = maskVersion;
   }
   s.rect = source;
-  const bool downscale = target.width() < source.width() || target.height() < source.height();
-  if (downscale && s.image->rect().contains(source)) {
+  // Scaled copies serve upscaling too: a stretched strip (a header gradient)
+  // or a piece drawn larger than its file is then a plain copy at every paint.
+  const bool rescale = target != source.size();
+  if (rescale && s.image->rect().contains(source)) {
     const QImage& small = ScaledCopy(*s.image, maskKey, source, target, targetRatio);
     if (!small.isNull()) {
       s.image = &small;

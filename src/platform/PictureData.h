@@ -25,7 +25,7 @@ struct DrawSource {
 // that fills the whole mask every frame never touches its pixels), or an
 // 8-bit grey image. The picture as drawn with a mask image (colour with
 // alpha 255 - mask, premultiplied) is composed only when it is drawn, and
-// downscaled copies are kept for the sizes it is drawn at, so a picture
+// scaled copies are kept for the sizes it is drawn at, so a picture
 // drawn at the same size frame after frame is scaled once.
 class PictureData {
  public:

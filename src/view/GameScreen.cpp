@@ -1,7 +1,9 @@
 #include "view/GameScreen.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <vector>
 
 #include "game/GameInstance.h"
 #include "platform/Graphics.h"
@@ -29,6 +31,21 @@ platform::Picture* PiecePicture(int32_t piece) {
     case ShapeCode::Octagon: return PictureAssets::PieceOctagon();
     default: return nullptr;
   }
+}
+
+// One piece picture at each of the places: k = size / its width, and the
+// top square alone unless fullHeight.
+void DrawPieceAt(platform::Graphics& g, int32_t piece, const std::vector<platform::Place>& places, int size,
+                 bool fullHeight) {
+  const platform::Picture* picture = PiecePicture(piece);
+  if (!picture || size <= 0 || places.empty()) return;
+  const int pw = picture->Width();
+  const int ph = picture->Height();
+  const double k = double(size) / pw;
+  const int width = trunc(k * pw);
+  const int sourceHeight = fullHeight ? ph : pw;
+  const int height = trunc(k * sourceHeight);
+  g.DrawPictureAt(*picture, places, width, height, 0, 0, pw, sourceHeight);
 }
 
 // The shading laid over large titles: transparent at the top, towards half
@@ -115,32 +132,35 @@ void DrawBoard(const GameInstance& game, platform::Graphics& g) {
   const bool showShapes = !game.DoingBlankout || game.IsGameOver;
   const bool marking = game.DoingBlankout || game.IsGameOver;
   const int size = trunc(cell);
+  // The cells are gathered by piece and each piece is drawn at all of its
+  // cells in one go. Cells never overlap, so the only order that matters is
+  // the unknown piece over the marked cell, drawn last.
+  std::array<std::vector<platform::Place>, ShapeCode::Octagon - ShapeCode::Unknown + 1> byPiece;
+  std::vector<platform::Place> marked;
+  const auto add = [&](int32_t piece, int x, int y) {
+    if (piece >= ShapeCode::Unknown && piece <= ShapeCode::Octagon)
+      byPiece[static_cast<size_t>(piece - ShapeCode::Unknown)].push_back({x, y});
+  };
   for (int32_t r = 1; r <= N; ++r) {
     const int y = trunc(offset + cell * (r - 1));
     for (int32_t c = 1; c <= N; ++c) {
       const int32_t index = game.GridPosToIndex(c, r);
       const int x = trunc(offset + cell * (c - 1));
       if (showShapes) {
-        if (index < static_cast<int32_t>(game.Shape.size()))
-          DrawPiece(g, game.Shape[static_cast<size_t>(index)], x, y, size, false);
+        if (index < static_cast<int32_t>(game.Shape.size())) add(game.Shape[static_cast<size_t>(index)], x, y);
       } else if (index != game.BlankoutTargetPiece) {
-        DrawPiece(g, ShapeCode::Empty, x, y, size, false);
+        add(ShapeCode::Empty, x, y);
       }
-      if (marking && index == game.BlankoutTargetPiece) DrawPiece(g, ShapeCode::Unknown, x, y, size, false);
+      if (marking && index == game.BlankoutTargetPiece) marked.push_back({x, y});
     }
   }
+  for (size_t i = 0; i < byPiece.size(); ++i)
+    DrawPieceAt(g, static_cast<int32_t>(i) + ShapeCode::Unknown, byPiece[i], size, false);
+  DrawPieceAt(g, ShapeCode::Unknown, marked, size, false);
 }
 
 void DrawPiece(platform::Graphics& g, int32_t piece, int x, int y, int size, bool fullHeight) {
-  const platform::Picture* picture = PiecePicture(piece);
-  if (!picture || size <= 0) return;
-  const int pw = picture->Width();
-  const int ph = picture->Height();
-  const double k = double(size) / pw;
-  const int width = trunc(k * pw);
-  const int sourceHeight = fullHeight ? ph : pw;
-  const int height = trunc(k * sourceHeight);
-  g.DrawPicture(*picture, x, y, width, height, 0, 0, pw, sourceHeight);
+  DrawPieceAt(g, piece, {{x, y}}, size, fullHeight);
 }
 
 void DrawSelector(const GameInstance& game, platform::Graphics& g) {

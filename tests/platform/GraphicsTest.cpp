@@ -81,6 +81,49 @@ TEST(GraphicsTest, SourceRectangleIsScaledIntoTheDestination) {
   EXPECT_EQ(pic->Pixel(6, 6), 0u);
 }
 
+TEST(GraphicsTest, DrawingAtManyPlacesMatchesOneCallForEach) {
+  struct Case {
+    const char* what;
+    int w, h, sx, sy, sw, sh;
+    bool overlay;
+  };
+  const Case cases[] = {
+      {"own size", 4, 4, 0, 0, 4, 4, false},
+      {"part, enlarged", 3, 5, 0, 2, 2, 2, false},
+      {"shrunk", 2, 2, 0, 0, 4, 4, false},
+      {"overlay", 3, 3, 0, 0, 1, 1, true},
+  };
+  // The first place lies outside the part, the last across its edge.
+  const std::vector<platform::Place> places = {{-9, -9}, {0, 0}, {5, 1}, {2, 6}, {9, 8}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::unique_ptr<Picture> source = Quadrants();
+    if (c.overlay) {
+      source = Picture::Create(1, 1);
+      source->SetPixel(0, 0, 0xFFFFFF);
+      source->SetMaskPixel(0, 0, 0x80);
+    } else {
+      source->SetMaskPixel(0, 0, 255);  // with a hole, so order and blending show
+    }
+    auto one = Picture::Create(14, 12);
+    auto many = Picture::Create(14, 12);
+    Graphics a = one->Graphics().Clip(1, 1, 11, 10);
+    Graphics b = many->Graphics().Clip(1, 1, 11, 10);
+    for (const platform::Place& p : places) a.DrawPicture(*source, p.x, p.y, c.w, c.h, c.sx, c.sy, c.sw, c.sh);
+    b.DrawPictureAt(*source, places, c.w, c.h, c.sx, c.sy, c.sw, c.sh);
+    int differ = 0, drawn = 0;
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 14; ++x) {
+        differ += one->Pixel(x, y) != many->Pixel(x, y);
+        drawn += many->Pixel(x, y) != 0;
+      }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(drawn, 0);
+    EXPECT_EQ(Row(*many, 11), "..............");  // the part's edge holds
+    EXPECT_EQ(Column(*many, 12), "............");
+  }
+}
+
 TEST(GraphicsTest, NaturalSizeDrawingIsAnExactCopy) {
   auto source = Quadrants();
   auto pic = Picture::Create(6, 6);

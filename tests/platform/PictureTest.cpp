@@ -123,14 +123,16 @@ TEST(PictureTest, ChangingThePictureAfterDrawingItShowsInTheNextDrawing) {
        0xFF0000, 0x000000},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.change);
-    auto pic = Filled(8, 8, 0xFF0000);
-    pic->SetMaskPixel(7, 7, 255);  // a mask image, composed when drawn
-    for (int pass = 0; pass < 2; ++pass) {
-      auto target = Picture::Create(4, 4);
-      target->Graphics().DrawPicture(*pic, 0, 0, 4, 4, 0, 0, 8, 8);  // a scaled copy is kept
-      EXPECT_EQ(target->Pixel(1, 1), pass == 0 ? c.before : c.after);
-      if (pass == 0) c.apply(*pic);
+    for (const int size : {4, 16}) {  // scaled copies are kept for shrinking and enlarging
+      SCOPED_TRACE(testing::Message() << c.change << " " << size);
+      auto pic = Filled(8, 8, 0xFF0000);
+      pic->SetMaskPixel(7, 7, 255);  // a mask image, composed when drawn
+      for (int pass = 0; pass < 2; ++pass) {
+        auto target = Picture::Create(size, size);
+        target->Graphics().DrawPicture(*pic, 0, 0, size, size, 0, 0, 8, 8);
+        EXPECT_EQ(target->Pixel(size / 4, size / 4), pass == 0 ? c.before : c.after);
+        if (pass == 0) c.apply(*pic);
+      }
     }
   }
 }

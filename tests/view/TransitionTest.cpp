@@ -193,6 +193,7 @@ TEST_F(TransitionTest, LateFirstFrameShowsTheNewScreen) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.style);
     UsualClock();
+    check = nullptr;  // the last case's check looks at its own locals
     game.NewGame(false);
     Show();
     ClockReads({1000, 1016});
@@ -234,6 +235,7 @@ TEST_F(TransitionTest, FadeFrameBlendsTheNewScreenOverTheOld) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.reverse << " " << c.elapsed);
     UsualClock();
+    check = nullptr;  // the last case's check looks at its own locals
     game.NewGame(false);
     ClockReads({1000, 1000 + c.elapsed, 1010});
     int wrong = 0, compared = 0;
@@ -289,6 +291,7 @@ TEST_F(TransitionTest, SlideFramesHalfWay) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.change);
     UsualClock();
+    check = nullptr;  // the last case's check looks at its own locals
     game.NewGame(false);
     c.before(game);
     canvas.frames.clear();
@@ -312,7 +315,6 @@ TEST_F(TransitionTest, SlideFramesHalfWay) {
     EXPECT_EQ(canvas.frames.size(), 1u);
     EXPECT_EQ(wrong, 0);
     EXPECT_EQ(outside, 0);  // the header and selector keep what was shown
-    check = nullptr;  // it refers to this round's locals
   }
 }
 
