@@ -75,6 +75,11 @@ class Graphics {
   void DrawPictureAt(const Picture& picture, const std::vector<Place>& places, int width, int height,
                      int sx, int sy, int sw, int sh);
 
+  // The whole picture at its own size, repeated from x, y across width by
+  // height and cut off at the edges. The repeated strip is made once per
+  // size, so a wide row of small tiles is one drawing operation.
+  void DrawPictureTiled(const Picture& picture, int x, int y, int width, int height);
+
   // The part at x, y, width by height, with the pen and font of this one.
   Graphics Clip(int x, int y, int width, int height) const;
 

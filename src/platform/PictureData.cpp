@@ -1,5 +1,6 @@
 #include "platform/PictureData.h"
 
+#include <QPainter>
 #include <algorithm>
 
 #include "platform/PictureSurface.h"
@@ -143,6 +144,29 @@ const QImage& PictureData::ScaledCopy(const QImage& base, uint64_t maskKey, cons
   s.image = base.copy(source).scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   s.image.setDevicePixelRatio(targetRatio);
   return s.image;
+}
+
+DrawSource PictureData::Tiled(const QSize& tile, const QSize& area, double targetRatio) {
+  DrawSource one = Source(QRect(QPoint(), colour.size()), tile, targetRatio);
+  if (!one.image || one.image->isNull() || one.rect.isEmpty() || area.isEmpty()) return {};
+  const uint64_t maskKey = hasMask && !uniformMask ? maskVersion : 0;
+  const bool current = tiled.colourVersion == colourVersion && tiled.maskVersion == maskKey &&
+                       tiled.source.size() == one.rect.size() && tiled.image.devicePixelRatio() == targetRatio &&
+                       tiled.target.width() >= area.width() && tiled.target.height() >= area.height();
+  if (!current) {
+    QImage piece = one.image->copy(one.rect);
+    piece.setDevicePixelRatio(1);
+    QImage strip(area, piece.format());
+    if (strip.isNull()) return {};
+    QPainter p(&strip);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int y = 0; y < area.height(); y += piece.height())
+      for (int x = 0; x < area.width(); x += piece.width()) p.drawImage(x, y, piece);
+    p.end();
+    strip.setDevicePixelRatio(targetRatio);
+    tiled = {colourVersion, maskKey, QRect(QPoint(), piece.size()), area, std::move(strip)};
+  }
+  return {&tiled.image, QRect(QPoint(), area), one.opacity};
 }
 
 }  // namespace platform

@@ -65,6 +65,9 @@ class PictureData {
   // The picture with its mask as alpha, premultiplied; the colour alone
   // when it has no mask.
   const QImage& Composed();
+  // The picture drawn at tile device pixels, repeated over area device
+  // pixels of a surface of the given ratio.
+  DrawSource Tiled(const QSize& tile, const QSize& area, double targetRatio);
 
  private:
   struct Scaled {
@@ -90,6 +93,7 @@ class PictureData {
   uint64_t composedMask = 0;
   std::array<Scaled, 4> scaled;
   size_t nextScaled = 0;
+  Scaled tiled;  // its source is the tile's device rectangle
   std::shared_ptr<PictureSurface> colourSurface;
   std::shared_ptr<PictureSurface> maskSurface;
   Graphics colourGraphics;

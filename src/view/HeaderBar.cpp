@@ -16,7 +16,6 @@ constexpr uint32_t White = 0xFFFFFF;
 constexpr uint32_t Black = 0x000000;
 constexpr uint32_t EdgeGrey = 0x3F3F3F;
 constexpr uint32_t PausedTitle = 0xBFBFBF;
-constexpr int NoiseStep = 64;
 
 int trunc(double v) { return static_cast<int>(v); }
 
@@ -139,9 +138,8 @@ void DrawHeaderNoise(GameInstance& game, platform::Graphics& g, int x, int y, in
     mask.SetForeColor(0xFEFEFD);
     mask.FillRect(0, 0, noise->Width(), noise->Height());
   }
-  platform::Graphics part = g.Clip(x, y, w, h);
-  for (int ty = 0; ty <= h; ty += NoiseStep)
-    for (int tx = 0; tx <= w; tx += NoiseStep) part.DrawPicture(*game.pHeaderNoise, tx, ty);
+  // The tile is laid at steps of its own size, 64 pixels, from the corner.
+  g.Clip(x, y, w, h).DrawPictureTiled(*game.pHeaderNoise, 0, 0, w, h);
 }
 
 }  // namespace HeaderBar

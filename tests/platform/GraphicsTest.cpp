@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+
 #include "platform/FixedTextMetrics.h"
+#include "platform/FontChoice.h"
 #include "platform/Picture.h"
 
 using platform::Graphics;
@@ -195,6 +199,53 @@ TEST(GraphicsTest, HighDensityPictureDrawsLogicalPixelsAsDevicePixels) {
   EXPECT_EQ(sharp->Pixel(1, 1), 0xFF0000u);
   EXPECT_EQ(sharp->Pixel(6, 1), 0x00FF00u);
   EXPECT_EQ(sharp->Pixel(6, 6), 0xFFFFFFu);
+}
+
+// Text is shaped once and drawn from its glyphs later; the pixels must be
+// the toolkit's own drawing of the text at the same baseline, at any
+// position, size and pixel ratio, the first time and from the cache.
+TEST(GraphicsTest, TextLooksAsTheToolkitDrawsIt) {
+  struct Case {
+    const char* text;
+    double size;
+    double x, y;
+    double ratio;
+  };
+  const Case cases[] = {
+      {" \u2784 Level 12 \u2784 ", 31.2, 10.5, 30.25, 1},  // circled digits from a fallback font
+      {" New ", 15, 3.3, 20.7, 1},
+      {"Click or press P to Resume", 11, 0, 12, 1},
+      {" \u2780 Level 1 \u2780 ", 15, 4.5, 18.5, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    platform::Font font;
+    font.name = "Arial Rounded MT Bold";
+    font.size = c.size;
+    QImage expected(320 * c.ratio, 60 * c.ratio, QImage::Format_RGB32);
+    expected.setDevicePixelRatio(c.ratio);
+    expected.fill(Qt::black);
+    {
+      QPainter p(&expected);
+      p.setFont(platform::ChooseFont(font));
+      p.setPen(Qt::white);
+      p.drawText(QPointF(c.x, c.y), QString::fromUtf8(c.text));
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+      auto picture = Picture::Create(320, 60, c.ratio);
+      platform::Graphics& g = picture->Graphics();
+      g.SetTextMetrics(nullptr);
+      g.SetTextFont(font.name);
+      g.SetTextSize(c.size);
+      g.SetForeColor(0xFFFFFF);
+      g.DrawString(c.text, c.x, c.y);
+      int differing = 0;
+      for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+          differing += picture->Pixel(x, y) != (expected.pixel(x, y) & 0xFFFFFFu);
+      EXPECT_EQ(differing, 0) << "pass " << pass;
+    }
+  }
 }
 
 TEST(GraphicsTest, FixedMetricsMeasureBySizeAndCharacters) {

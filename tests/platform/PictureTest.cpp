@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QTemporaryDir>
+#include <string>
 
 #include "platform/Graphics.h"
 
@@ -135,6 +136,50 @@ TEST(PictureTest, ChangingThePictureAfterDrawingItShowsInTheNextDrawing) {
       }
     }
   }
+}
+
+// A tiled drawing must match the tiles drawn one by one, cut at the
+// rectangle, whatever the mask, the pixel ratio or the size asked before.
+TEST(PictureTest, TiledDrawingMatchesTheTilesDrawnOneByOne) {
+  struct Case {
+    const char* mask;
+    double ratio;
+  };
+  const Case cases[] = {{"none", 1}, {"uniform", 1}, {"pixels", 1}, {"none", 2}, {"pixels", 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.mask << " at ratio " << c.ratio);
+    auto tile = Picture::Create(3, 2);
+    const uint32_t colours[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0x00FFFF, 0xFF00FF};
+    for (int i = 0; i < 6; ++i) tile->SetPixel(i % 3, i / 3, colours[i]);
+    if (std::string(c.mask) == "uniform") {
+      tile->MaskGraphics().SetForeColor(0x7F7F7F);
+      tile->MaskGraphics().FillRect(0, 0, 3, 2);
+    } else if (std::string(c.mask) == "pixels") {
+      tile->SetMaskPixel(1, 0, 255);
+      tile->SetMaskPixel(2, 1, 128);
+    }
+    for (const int width : {4, 8, 11}) {  // the strip is remade when a wider one is needed
+      auto tiled = Filled(12, 9, 0x808080, c.ratio);
+      auto oneByOne = Filled(12, 9, 0x808080, c.ratio);
+      tiled->Graphics().Clip(1, 2, width, 5).DrawPictureTiled(*tile, 0, 0, width, 5);
+      platform::Graphics part = oneByOne->Graphics().Clip(1, 2, width, 5);
+      for (int y = 0; y < 5; y += 2)
+        for (int x = 0; x < width; x += 3) part.DrawPicture(*tile, x, y);
+      for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 12; ++x) ASSERT_EQ(tiled->Pixel(x, y), oneByOne->Pixel(x, y)) << width << ": " << x << "," << y;
+    }
+  }
+}
+
+TEST(PictureTest, TiledDrawingShowsTheTileAsItIsNow) {
+  auto tile = Filled(2, 2, 0xFF0000);
+  auto target = Picture::Create(6, 2);
+  target->Graphics().DrawPictureTiled(*tile, 0, 0, 6, 2);
+  EXPECT_EQ(target->Pixel(5, 1), 0xFF0000u);
+  tile->SetPixel(1, 1, 0x0000FF);
+  target->Graphics().DrawPictureTiled(*tile, 0, 0, 6, 2);
+  EXPECT_EQ(target->Pixel(5, 1), 0x0000FFu);
+  EXPECT_EQ(target->Pixel(4, 1), 0xFF0000u);
 }
 
 TEST(PictureTest, StretchedSinglePixelIsATranslucentFill) {
