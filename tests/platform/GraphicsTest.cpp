@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 
@@ -283,6 +284,28 @@ TEST(GraphicsTest, InstalledFontsGiveSensibleMetrics) {
   EXPECT_GT(g.StringWidth("\u2784"), 5);  // from the fallback font
   g.SetTextSize(40);
   EXPECT_GT(g.TextHeight(), 30);
+}
+
+// Widths are remembered per font: switching between fonts and texts
+// must give each its own width, the same as the toolkit measures.
+TEST(GraphicsTest, RememberedWidthsBelongToTheirFont) {
+  auto pic = Picture::Create(10, 10);
+  Graphics& g = pic->Graphics();
+  g.SetTextMetrics(nullptr);
+  g.SetTextFont("Arial Rounded MT Bold");
+  for (int round = 0; round < 2; ++round) {
+    for (const double size : {15.0, 30.0}) {
+      for (const char* text : {" New ", "Level 1"}) {
+        platform::Font font;
+        font.name = "Arial Rounded MT Bold";
+        font.size = size;
+        g.SetTextSize(size);
+        EXPECT_DOUBLE_EQ(g.StringWidth(text),
+                         QFontMetricsF(platform::ChooseFont(font)).horizontalAdvance(QString::fromUtf8(text)))
+            << text << " at " << size << ", round " << round;
+      }
+    }
+  }
 }
 
 TEST(GraphicsTest, WrapBreaksBetweenWordsAndAtLineEnds) {
