@@ -1,5 +1,6 @@
 #include "platform/Graphics.h"
 
+#include <QCoreApplication>
 #include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPainter>
@@ -80,9 +81,17 @@ struct ShapedLine {
   double ascent = 0;
 };
 
+// The glyphs hold the toolkit's fonts, so they go with the application.
+std::unordered_map<std::string, ShapedLine>& ShapedLines() {
+  static std::unordered_map<std::string, ShapedLine> lines;
+  static const bool releasedOnExit = (qAddPostRoutine([] { ShapedLines().clear(); }), true);
+  (void)releasedOnExit;
+  return lines;
+}
+
 const ShapedLine& Shaped(const Font& font, const std::string& text) {
   static constexpr size_t MaxLines = 256;
-  static std::unordered_map<std::string, ShapedLine> lines;
+  std::unordered_map<std::string, ShapedLine>& lines = ShapedLines();
   std::string key = font.name + '\0' + std::to_string(font.size) + (font.bold ? 'b' : 'r') + text;
   if (const auto found = lines.find(key); found != lines.end()) return found->second;
   if (lines.size() >= MaxLines) lines.clear();
