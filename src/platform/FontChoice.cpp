@@ -31,4 +31,8 @@ QFont ChooseFont(const Font& font) {
   return chosen;
 }
 
+std::string FontTextKey(const Font& font, const std::string& text) {
+  return font.name + '\0' + std::to_string(font.size) + (font.bold ? 'b' : 'r') + text;
+}
+
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <string>
 
 #include "platform/TextMetrics.h"
 
@@ -10,5 +11,8 @@ namespace platform {
 // "Arial Rounded MT Bold" is used where installed, else Comfortaa in bold;
 // glyphs missing from either (the circled digits) come from Qt's fallback.
 QFont ChooseFont(const Font& font);
+
+// A text in a font as one key, for what is kept per font and text.
+std::string FontTextKey(const Font& font, const std::string& text);
 
 }  // namespace platform

@@ -92,7 +92,7 @@ std::unordered_map<std::string, ShapedLine>& ShapedLines() {
 const ShapedLine& Shaped(const Font& font, const std::string& text) {
   static constexpr size_t MaxLines = 256;
   std::unordered_map<std::string, ShapedLine>& lines = ShapedLines();
-  std::string key = font.name + '\0' + std::to_string(font.size) + (font.bold ? 'b' : 'r') + text;
+  std::string key = FontTextKey(font, text);
   if (const auto found = lines.find(key); found != lines.end()) return found->second;
   if (lines.size() >= MaxLines) lines.clear();
   QTextLayout layout(QString::fromStdString(text), ChooseFont(font));

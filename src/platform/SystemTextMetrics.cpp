@@ -27,7 +27,7 @@ struct SystemTextMetrics::Cache {
   }
 
   double Width(const Font& wanted, const std::string& text) {
-    std::string key = wanted.name + '\0' + std::to_string(wanted.size) + (wanted.bold ? 'b' : 'r') + text;
+    std::string key = FontTextKey(wanted, text);
     if (const auto found = widths.find(key); found != widths.end()) return found->second;
     if (widths.size() >= MaxWidths) widths.clear();
     return widths[std::move(key)] = For(wanted).horizontalAdvance(QString::fromStdString(text));

@@ -38,18 +38,5 @@ pixel() {
   convert "$work/shot.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
 
-# Waits up to 2 s for the process to end; sets status to its exit status.
-wait_within_2s() {
-  for _ in $(seq 20); do
-    kill -0 "$1" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$1" 2>/dev/null; then
-    kill -9 "$1"
-    status=timeout
-    return
-  fi
-  wait "$1"
-  status=$?
-}
+source "$(dirname "${BASH_SOURCE[0]}")/wait_for_exit.sh"
 
